@@ -1,0 +1,75 @@
+#include "converter/converter.h"
+
+#include <cmath>
+#include <utility>
+
+namespace eurolire {
+namespace {
+
+// Lire per euro, fixed by Council Regulation (EC) 2866/98.
+constexpr double kLirePerEuro = 1936.27;
+
+// Sets a flag for the lifetime of a scope, and clears it on every way out,
+// exceptions included.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+Field Other(Field field) {
+  return field == Field::Euro ? Field::Lire : Field::Euro;
+}
+
+}  // namespace
+
+Converter::Converter(ConverterView& view, NumberConventions conventions)
+    : view_(view), conventions_(std::move(conventions)) {}
+
+void Converter::Form_Load() { rate_ = CurrencyFromDouble(kLirePerEuro); }
+
+void Converter::Euro_GotFocus() { active_field_ = Field::Euro; }
+
+void Converter::Lire_GotFocus() { active_field_ = Field::Lire; }
+
+void Converter::Euro_Change() { Change(Field::Euro); }
+
+void Converter::Lire_Change() { Change(Field::Lire); }
+
+void Converter::Change(Field source) {
+  // The change is the echo of our own write into this field: a number we
+  // wrote is not converted back, and an emptied field must not empty the
+  // one the user is typing into.
+  if (writing_) return;
+  const Field target = Other(source);
+  const std::string text = view_.Text(source);
+  if (!IsNumberText(text, conventions_)) {
+    Write(target, "");
+    return;
+  }
+  if (active_field_ != source) return;
+  const double amount = TextToDouble(text, conventions_);
+  if (!(amount > 0)) return;
+
+  const double rate = CurrencyToDouble(rate_);
+  if (source == Field::Lire && rate == 0) {
+    throw DivisionByZeroError("lire divided by a zero rate");
+  }
+  const double result = source == Field::Euro ? amount * rate : amount / rate;
+  if (!std::isfinite(result)) {
+    throw OverflowError("the converted amount is beyond the largest number");
+  }
+  Write(target, FormatAmount(result, AmountFormat, conventions_));
+}
+
+void Converter::Write(Field field, const std::string& text) {
+  FlagScope writing(writing_);
+  view_.SetText(field, text);
+}
+
+}  // namespace eurolire

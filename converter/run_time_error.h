@@ -1,0 +1,47 @@
+// The run-time errors that the converter's operations raise. A handler that
+// meets one is abandoned at that point; the program's top level reports it.
+#ifndef EUROLIRE_CONVERTER_RUN_TIME_ERROR_H_
+#define EUROLIRE_CONVERTER_RUN_TIME_ERROR_H_
+
+#include <stdexcept>
+#include <string>
+
+namespace eurolire {
+
+// Base of every error a handler can raise. `Number()` is the classic run-time
+// error number (13 type mismatch, 6 overflow, 11 division by zero), kept so a
+// report can name the fault the way users of such converters know it.
+class RunTimeError : public std::runtime_error {
+ public:
+  RunTimeError(int number, const std::string& what)
+      : std::runtime_error(what), number_(number) {}
+  int Number() const { return number_; }
+
+ private:
+  int number_;
+};
+
+// A text that is not a number was read as one.
+class TypeMismatchError : public RunTimeError {
+ public:
+  explicit TypeMismatchError(const std::string& what)
+      : RunTimeError(13, what) {}
+};
+
+// A result left the range of its type (a double, or a `CurrencyValue`), or an
+// operation had no defined result.
+class OverflowError : public RunTimeError {
+ public:
+  explicit OverflowError(const std::string& what) : RunTimeError(6, what) {}
+};
+
+// An amount was divided by a zero rate.
+class DivisionByZeroError : public RunTimeError {
+ public:
+  explicit DivisionByZeroError(const std::string& what)
+      : RunTimeError(11, what) {}
+};
+
+}  // namespace eurolire
+
+#endif  // EUROLIRE_CONVERTER_RUN_TIME_ERROR_H_
