@@ -1,0 +1,33 @@
+// An amount field of the converter window: a one-line text box that tells
+// when it receives the focus, takes text of any length, and types the
+// locale's decimal separator from the numeric keypad's decimal key.
+#ifndef EUROLIRE_WINDOW_AMOUNT_FIELD_H_
+#define EUROLIRE_WINDOW_AMOUNT_FIELD_H_
+
+#include <QLineEdit>
+#include <QString>
+
+namespace eurolire {
+
+class AmountField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  AmountField(QString decimal_separator, QWidget* parent);
+
+ signals:
+  // Raised on every focus-in, whatever moved the focus (the window being
+  // shown or activated, Tab, Shift+Tab, a click).
+  void GotFocus();
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QString decimal_separator_;
+};
+
+}  // namespace eurolire
+
+#endif  // EUROLIRE_WINDOW_AMOUNT_FIELD_H_

@@ -1,0 +1,75 @@
+// Form1, the converter window: the two amount fields with their captions at
+// their stored geometry, fonts and colours, and the wiring of their events to
+// the converter. It is the converter's `ConverterView` and guarantees that
+// every change of a field's text, and every focus-in, reaches the converter,
+// and that no run-time error of a handler escapes into Qt.
+#ifndef EUROLIRE_WINDOW_FORM1_H_
+#define EUROLIRE_WINDOW_FORM1_H_
+
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "converter/converter.h"
+#include "converter/number_text.h"
+#include "converter/run_time_error.h"
+
+class QLabel;
+
+namespace eurolire {
+
+class AmountField;
+
+class Form1 : public QWidget, public ConverterView {
+  Q_OBJECT
+
+ public:
+  // What the window asks of its program.
+  struct Hooks {
+    // Runs on a click on `Label3`.
+    std::function<void()> label3_click;
+    // Reports a run-time error that abandoned a handler. Always called from
+    // the event loop, after the handler chain that raised it has unwound.
+    std::function<void(QWidget& window, const RunTimeError& error)>
+        report_error;
+    // Optional: called with a handler's name just before the handler runs.
+    std::function<void(std::string_view handler)> before_handler;
+  };
+
+  // Builds the window and its controls and raises the load event, so the
+  // converter is ready before the window is first shown. The fields read and
+  // write amounts by `conventions`; the window lands centred on the
+  // available area of its screen.
+  Form1(NumberConventions conventions, Hooks hooks, QWidget* parent = nullptr);
+
+  // ConverterView. `SetText` with a different text runs that field's change
+  // handler before it returns; with the same text it runs nothing.
+  std::string Text(Field field) const override;
+  void SetText(Field field, const std::string& text) override;
+
+  const Converter& converter() const { return converter_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  AmountField* FieldOf(Field field) const;
+  // Runs one handler; a run-time error abandons it and is reported once the
+  // event loop has the control back.
+  void Handle(std::string_view name, const std::function<void()>& handler);
+  void Label3_Click();
+
+  Hooks hooks_;
+  Converter converter_;
+  AmountField* lire_;
+  AmountField* euro_;
+  QLabel* label3_;
+  QLabel* label2_;
+  QLabel* label1_;
+};
+
+}  // namespace eurolire
+
+#endif  // EUROLIRE_WINDOW_FORM1_H_
