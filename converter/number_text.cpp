@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <system_error>
