@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <system_error>
@@ -268,7 +267,8 @@ bool IsNumberText(std::string_view text, const NumberConventions& conventions) {
 double TextToDouble(std::string_view text,
                     const NumberConventions& conventions) {
   std::optional<double> value = ReadNumber(text, conventions);
-  if (!value) throw TypeMismatchError("not a number: " + std::string(text));
+  // The text itself stays out of the message: it may be a megabyte paste.
+  if (!value) throw TypeMismatchError("the text is not a number");
   return *value;
 }
 
