@@ -41,6 +41,19 @@ QLabel* MakeCaption(const QString& text, const QRect& geometry,
   return caption;
 }
 
+// The object name doubles as the name a screen reader says.
+AmountField* MakeField(const QString& name, const QString& description,
+                       const QRect& geometry, const QString& decimal_separator,
+                       QWidget* parent) {
+  auto* field = new AmountField(decimal_separator, parent);
+  field->setObjectName(name);
+  field->setGeometry(geometry);
+  field->setFont(ArialBold(18));
+  field->setAccessibleName(name);
+  field->setAccessibleDescription(description);
+  return field;
+}
+
 }  // namespace
 
 Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
@@ -56,19 +69,11 @@ Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
   // The controls in the order the window description stores them.
   const QString decimal_separator =
       QString::fromStdString(conventions.decimal_separator);
-  lire_ = new AmountField(decimal_separator, this);
-  lire_->setObjectName(QStringLiteral("Lire"));
-  lire_->setGeometry(112, 80, 321, 37);
-  lire_->setFont(ArialBold(18));
-  lire_->setAccessibleName(QStringLiteral("Lire"));
-  lire_->setAccessibleDescription(QStringLiteral("Importo in lire italiane"));
-
-  euro_ = new AmountField(decimal_separator, this);
-  euro_->setObjectName(QStringLiteral("Euro"));
-  euro_->setGeometry(112, 28, 321, 37);
-  euro_->setFont(ArialBold(18));
-  euro_->setAccessibleName(QStringLiteral("Euro"));
-  euro_->setAccessibleDescription(QStringLiteral("Importo in euro"));
+  lire_ = MakeField(QStringLiteral("Lire"),
+                    QStringLiteral("Importo in lire italiane"),
+                    QRect(112, 80, 321, 37), decimal_separator, this);
+  euro_ = MakeField(QStringLiteral("Euro"), QStringLiteral("Importo in euro"),
+                    QRect(112, 28, 321, 37), decimal_separator, this);
 
   // Opaque, in the platform's font and colours; it lies below the client
   // area, so at the window's fixed size it is never seen.
