@@ -67,6 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ConversionCase{kEuro, "0,5", "968,14"},
                       ConversionCase{kEuro, "1.000", "1.936.270,00"},
                       ConversionCase{kEuro, "1000000", "1.936.270.000,00"},
+                      // Mixed blanks around the amount, typed first.
+                      ConversionCase{kEuro, "\t 12", "23.235,24"},
                       ConversionCase{kLire, "1000", "0,52"},
                       ConversionCase{kLire, "1.936,27", "1,00"},
                       ConversionCase{kLire, "1", "0,00"},
