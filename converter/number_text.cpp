@@ -30,13 +30,20 @@ bool StartsWith(std::string_view text, std::size_t pos,
   return !prefix.empty() && text.substr(pos).starts_with(prefix);
 }
 
+// Blanks of different kinds may follow one another ("\t " or U+00A0 then a
+// space), so passes repeat until one removes nothing at either end.
 std::string_view TrimBlanks(std::string_view text) {
   for (bool trimmed = true; trimmed;) {
     trimmed = false;
     for (std::string_view blank : kBlanks) {
-      if (text.starts_with(blank)) text.remove_prefix(blank.size());
-      if (text.ends_with(blank)) text.remove_suffix(blank.size());
-      trimmed = trimmed || text.starts_with(blank) || text.ends_with(blank);
+      if (text.starts_with(blank)) {
+        text.remove_prefix(blank.size());
+        trimmed = true;
+      }
+      if (text.ends_with(blank)) {
+        text.remove_suffix(blank.size());
+        trimmed = true;
+      }
     }
   }
   return text;

@@ -62,6 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"\xE2\x80\xAF"
                  "12",
                  &kItalian, 12.0},
+        // Runs of blanks of different kinds, a later kind before an
+        // earlier one in the list of blanks.
+        ReadCase{"\t 12", &kItalian, 12.0}, ReadCase{"12 \t", &kItalian, 12.0},
+        ReadCase{"\xC2\xA0 12", &kItalian, 12.0},
         ReadCase{"007", &kItalian, 7.0},
         ReadCase{"12a", &kItalian, std::nullopt},
         ReadCase{"a12", &kItalian, std::nullopt},
@@ -103,6 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1 936,27", &kFrench, 1936.27},
         ReadCase{"1 000 000", &kFrench, 1e6},
         ReadCase{"1\xE2\x80\xAF", &kFrench, 1.0},  // a trailing blank
+        ReadCase{"\xC2\xA0"
+                 "1 \xE2\x80\xAF",
+                 &kFrench, 1.0},  // not a group: trailing blanks
         ReadCase{"1\xE2\x80\xAF"
                  "93",
                  &kFrench, std::nullopt},
