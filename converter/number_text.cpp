@@ -193,16 +193,22 @@ struct Decimal {
 // 15 significant digits, or 17 within a hair of the largest double, where
 // the 15-digit reading would read back as infinity.
 Decimal ReadDecimal(double magnitude) {
-  // The largest 15-digit decimal that reads back as a finite double; every
-  // double above it reads as 1.79769313486232e308, which is beyond range.
-  constexpr double kLargestFifteenDigits = 1.79769313486231e308;
-  const int precision = magnitude > kLargestFifteenDigits ? 16 : 14;
   std::array<char, 32> buffer{};
   const char* begin = buffer.data();
-  const char* end =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                    std::chars_format::scientific, precision)
-          .ptr;
+  const auto write = [&buffer, magnitude](int precision) -> const char* {
+    return std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                         magnitude, std::chars_format::scientific, precision)
+        .ptr;
+  };
+  const char* end = write(14);
+  // Only the doubles from 1.7976931348623151e308 up read as
+  // 1.79769313486232e308 at 15 digits, which is beyond range; below the
+  // largest 15-digit reading no check is needed.
+  double back = 0;
+  if (magnitude > 1.79769313486231e308 &&
+      std::from_chars(begin, end, back).ec != std::errc()) {
+    end = write(16);
+  }
   // `buffer` holds "d.ddd...de+XX" or "d.ddd...de-XX".
   const char* e = std::find(begin, end, 'e');
   Decimal decimal;

@@ -14,8 +14,9 @@
 namespace eurolire {
 
 // A locale's number conventions, as UTF-8 strings of any length (a French
-// locale groups with U+202F, three bytes). The two must differ; an empty
-// separator never matches, so an empty grouping separator turns grouping off.
+// locale groups with U+202F, three bytes). The decimal separator must not be
+// empty and the two must differ, or a written amount may not read back as
+// itself; an empty grouping separator turns grouping off.
 struct NumberConventions {
   std::string decimal_separator;   // "," in Italy, "." in England
   std::string grouping_separator;  // "." in Italy, "," in England

@@ -191,6 +191,13 @@ TEST(ConverterTest, OverflowRaisesAndLeavesTheFieldsAsTheyWere) {
   EXPECT_EQ(session.Lire().substr(0, 7), "179.685");
 }
 
+TEST(ConverterTest, EuroBeforeTheRateIsSetConvertsToZeroLire) {
+  Session session;
+  session.converter.Euro_GotFocus();
+  session.view.Type(kEuro, "12");
+  EXPECT_EQ(session.Lire(), "0,00");
+}
+
 TEST(ConverterTest, LireBeforeTheRateIsSetIsADivisionByZero) {
   Session session;
   session.Focus(kLire);

@@ -219,6 +219,11 @@ TEST(FormatTest, LargestDoubleKeepsSeventeenDigitsSoItReadsBack) {
   EXPECT_EQ(text, "17976931348623157" + std::string(292, '0'));
   EXPECT_EQ(FormatAmount(1.79769313486231e308, "0", kEnglish),
             "179769313486231" + std::string(294, '0'));
+  // Both sides of where the 15-digit reading leaves the range.
+  EXPECT_EQ(FormatAmount(1.7976931348623099e308, "0", kEnglish),
+            "179769313486231" + std::string(294, '0'));
+  EXPECT_EQ(FormatAmount(1.7976931348623151e308, "0", kEnglish),
+            "17976931348623151" + std::string(292, '0'));
 }
 
 TEST(FormatTest, RejectsValuesWithNoAmount) {
