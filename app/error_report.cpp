@@ -8,15 +8,23 @@ namespace eurolire {
 QString ErrorReportText(const RunTimeError& error) {
   QString fault;
   switch (error.Number()) {
-    case 6:
+    case kOverflowNumber:
       fault = QStringLiteral(
           "overflow.\nL'importo convertito supera il numero più grande che "
           "il programma sa calcolare.");
       break;
-    case 11:
+    case kOutOfMemoryNumber:
+      fault = QStringLiteral("memoria esaurita.");
+      break;
+    case kDivisionByZeroNumber:
       fault = QStringLiteral("divisione per zero.");
       break;
-    case 13:
+    case kFileNotFoundNumber:
+      fault = QStringLiteral(
+          "file non trovato.\nNon è stato possibile aprire il sito nel "
+          "browser.");
+      break;
+    case kTypeMismatchNumber:
       fault =
           QStringLiteral("tipo non corrispondente.\nIl testo non è un numero.");
       break;
@@ -25,7 +33,7 @@ QString ErrorReportText(const RunTimeError& error) {
       break;
   }
   return QStringLiteral(
-             "Errore di run-time %1: %2\n\nLa conversione è stata "
+             "Errore di run-time %1: %2\n\nL'operazione è stata "
              "annullata; i campi sono rimasti come erano.")
       .arg(error.Number())
       .arg(fault);
@@ -35,7 +43,11 @@ void ReportRunTimeError(QWidget& window, const RunTimeError& error) {
   // Typing on after one fault usually meets the same fault again: one box at
   // a time is enough.
   const QString name = QStringLiteral("ErrorReport");
-  if (window.findChild<QMessageBox*>(name, Qt::FindDirectChildrenOnly)) return;
+  // A box closed by the user lingers until its deferred delete: it does not
+  // count as open.
+  const auto* open =
+      window.findChild<QMessageBox*>(name, Qt::FindDirectChildrenOnly);
+  if (open && open->isVisible()) return;
   auto* box = new QMessageBox(QMessageBox::Warning,
                               QStringLiteral("Convertitore Euro/Lire"),
                               ErrorReportText(error), QMessageBox::Ok, &window);

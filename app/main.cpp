@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
   if (eurolire::StartupProbeWanted()) eurolire::InstallStartupProbe(app);
 
   eurolire::Form1 form(eurolire::ConventionsOf(QLocale::system()),
-                       {.label3_click = eurolire::Label3_Click,
+                       {.label3_click = eurolire::OpenSiteAddress,
                         .report_error = eurolire::ReportRunTimeError,
                         .before_handler = {}});
   form.show();

@@ -3,10 +3,14 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "converter/run_time_error.h"
+
 namespace eurolire {
 
-void Label3_Click() {
-  QDesktopServices::openUrl(QUrl(QString::fromLatin1(SiteAddress)));
+void OpenSiteAddress() {
+  if (!QDesktopServices::openUrl(QUrl(QString::fromLatin1(SiteAddress)))) {
+    throw RunTimeError(kFileNotFoundNumber, "no browser could be started");
+  }
 }
 
 }  // namespace eurolire

@@ -10,7 +10,8 @@ inline constexpr char SiteAddress[] = "https://www.ecb.europa.eu";
 
 // Opens `SiteAddress` with the desktop's URL handler: no shell and no command
 // line built from text. Returns at once; the browser is not waited for.
-void Label3_Click();
+// Throws RunTimeError (file not found) when no browser could be started.
+void OpenSiteAddress();
 
 }  // namespace eurolire
 

@@ -12,12 +12,14 @@
 
 namespace eurolire {
 
+// The two amount fields, numbered as the converter records the active one.
 enum class Field : std::int16_t { Euro = 1, Lire = 2 };
 
 // The converter's view of the window's two amount fields.
 class ConverterView {
  public:
   virtual ~ConverterView() = default;
+  // The field's current text, UTF-8.
   virtual std::string Text(Field field) const = 0;
   // Replaces the field's text. When the new text differs from the current
   // one, the field's change handler runs to its end before this returns;

@@ -8,9 +8,16 @@
 
 namespace eurolire {
 
-// Base of every error a handler can raise. `Number()` is the classic run-time
-// error number (13 type mismatch, 6 overflow, 11 division by zero), kept so a
-// report can name the fault the way users of such converters know it.
+// The classic run-time error numbers, by which reports name a fault.
+inline constexpr int kOverflowNumber = 6;
+inline constexpr int kOutOfMemoryNumber = 7;
+inline constexpr int kDivisionByZeroNumber = 11;
+inline constexpr int kTypeMismatchNumber = 13;
+inline constexpr int kInternalErrorNumber = 51;
+inline constexpr int kFileNotFoundNumber = 53;
+
+// Base of every error a handler can raise. `Number()` is one of the numbers
+// above, kept so a report can name the fault the way users know it.
 class RunTimeError : public std::runtime_error {
  public:
   RunTimeError(int number, const std::string& what)
@@ -25,21 +32,22 @@ class RunTimeError : public std::runtime_error {
 class TypeMismatchError : public RunTimeError {
  public:
   explicit TypeMismatchError(const std::string& what)
-      : RunTimeError(13, what) {}
+      : RunTimeError(kTypeMismatchNumber, what) {}
 };
 
 // A result left the range of its type (a double, or a `CurrencyValue`), or an
 // operation had no defined result.
 class OverflowError : public RunTimeError {
  public:
-  explicit OverflowError(const std::string& what) : RunTimeError(6, what) {}
+  explicit OverflowError(const std::string& what)
+      : RunTimeError(kOverflowNumber, what) {}
 };
 
 // An amount was divided by a zero rate.
 class DivisionByZeroError : public RunTimeError {
  public:
   explicit DivisionByZeroError(const std::string& what)
-      : RunTimeError(11, what) {}
+      : RunTimeError(kDivisionByZeroNumber, what) {}
 };
 
 }  // namespace eurolire

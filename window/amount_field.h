@@ -13,6 +13,7 @@ class AmountField : public QLineEdit {
   Q_OBJECT
 
  public:
+  // `decimal_separator` is what the keypad's decimal key types.
   AmountField(QString decimal_separator, QWidget* parent);
 
  signals:

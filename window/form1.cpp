@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 #include <QMetaObject>
 #include <QMouseEvent>
@@ -11,6 +12,8 @@
 #include <QRect>
 #include <QScreen>
 #include <QStyle>
+#include <exception>
+#include <new>
 #include <utility>
 
 #include "window/amount_field.h"
@@ -83,13 +86,15 @@ Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
   label3_->setAutoFillBackground(true);
   label3_->installEventFilter(this);
 
-  label2_ = MakeCaption(QStringLiteral("LIRE"), QRect(24, 84, 77, 29), this);
-  label2_->setObjectName(QStringLiteral("Label2"));
-  label2_->setBuddy(lire_);
+  QLabel* label2 =
+      MakeCaption(QStringLiteral("LIRE"), QRect(24, 84, 77, 29), this);
+  label2->setObjectName(QStringLiteral("Label2"));
+  label2->setBuddy(lire_);
 
-  label1_ = MakeCaption(QStringLiteral("EURO"), QRect(24, 32, 85, 29), this);
-  label1_->setObjectName(QStringLiteral("Label1"));
-  label1_->setBuddy(euro_);
+  QLabel* label1 =
+      MakeCaption(QStringLiteral("EURO"), QRect(24, 32, 85, 29), this);
+  label1->setObjectName(QStringLiteral("Label1"));
+  label1->setBuddy(euro_);
 
   setTabOrder(euro_, lire_);
   euro_->setFocus();
@@ -137,12 +142,17 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == label3_ && event->type() == QEvent::MouseButtonRelease) {
+  if (watched != label3_) return QWidget::eventFilter(watched, event);
+  // A double click is one click: its second release opens nothing more.
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    label3_double_click_ = true;
+  } else if (event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton &&
+    if (mouse->button() == Qt::LeftButton && !label3_double_click_ &&
         label3_->rect().contains(mouse->position().toPoint())) {
       Label3_Click();
     }
+    label3_double_click_ = false;
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -154,19 +164,28 @@ AmountField* Form1::FieldOf(Field field) const {
 void Form1::Handle(std::string_view name,
                    const std::function<void()>& handler) {
   if (hooks_.before_handler) hooks_.before_handler(name);
+  // An exception must not cross a Qt signal emission or the event loop, so
+  // every one ends here, as a run-time error if it is not one already.
   try {
     handler();
   } catch (const RunTimeError& error) {
-    // An exception must not cross a Qt signal emission or the event loop, and
-    // a dialog shown from inside a change handler would run a nested loop
-    // with the fields half-updated: report it once everything has unwound.
-    QMetaObject::invokeMethod(
-        this,
-        [this, error] {
-          if (hooks_.report_error) hooks_.report_error(*this, error);
-        },
-        Qt::QueuedConnection);
+    ReportLater(error);
+  } catch (const std::bad_alloc&) {
+    ReportLater(RunTimeError(kOutOfMemoryNumber, "out of memory"));
+  } catch (const std::exception& error) {
+    ReportLater(RunTimeError(kInternalErrorNumber, error.what()));
   }
+}
+
+void Form1::ReportLater(const RunTimeError& error) {
+  // A dialog shown from inside a change handler would run a nested loop with
+  // the fields half-updated: report once everything has unwound.
+  QMetaObject::invokeMethod(
+      this,
+      [this, error] {
+        if (hooks_.report_error) hooks_.report_error(*this, error);
+      },
+      Qt::QueuedConnection);
 }
 
 void Form1::Label3_Click() {

@@ -43,8 +43,9 @@ class Form1 : public QWidget, public ConverterView {
   // available area of its screen.
   Form1(NumberConventions conventions, Hooks hooks, QWidget* parent = nullptr);
 
-  // ConverterView. `SetText` with a different text runs that field's change
-  // handler before it returns; with the same text it runs nothing.
+  // ConverterView: `Text` is the field's current text, as UTF-8. `SetText` with
+  // a different text runs that field's change handler before it returns; with
+  // the same text it runs nothing.
   std::string Text(Field field) const override;
   void SetText(Field field, const std::string& text) override;
 
@@ -59,6 +60,7 @@ class Form1 : public QWidget, public ConverterView {
   // Runs one handler; a run-time error abandons it and is reported once the
   // event loop has the control back.
   void Handle(std::string_view name, const std::function<void()>& handler);
+  void ReportLater(const RunTimeError& error);
   void Label3_Click();
 
   Hooks hooks_;
@@ -66,8 +68,8 @@ class Form1 : public QWidget, public ConverterView {
   AmountField* lire_;
   AmountField* euro_;
   QLabel* label3_;
-  QLabel* label2_;
-  QLabel* label1_;
+  // Set by a double click on Label3, whose second release is no new click.
+  bool label3_double_click_ = false;
 };
 
 }  // namespace eurolire

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -20,6 +21,8 @@
 #include <QUrl>
 #include <algorithm>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -469,7 +472,7 @@ class Form1Test : public QObject {
     QCOMPARE(box->windowModality(), Qt::WindowModal);
     // A second fault while the report is open adds no second box.
     QTest::keyClick(euro, Qt::Key_0);
-    QTest::qWait(50);
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(open_boxes(), 1);
     box->button(QMessageBox::Ok)->click();
     QTRY_COMPARE(open_boxes(), 0);
@@ -482,6 +485,8 @@ class Form1Test : public QObject {
     QTest::newRow("overflow") << 6 << "Errore di run-time 6: overflow.";
     QTest::newRow("division") << 11 << "Errore di run-time 11: divisione";
     QTest::newRow("type") << 13 << "Errore di run-time 13: tipo non";
+    QTest::newRow("memory") << 7 << "Errore di run-time 7: memoria esaurita";
+    QTest::newRow("browser") << 53 << "Errore di run-time 53: file non";
   }
   void errorReportNamesTheFault() {
     QFETCH(int, number);
@@ -489,11 +494,61 @@ class Form1Test : public QObject {
     QVERIFY(ErrorReportText(RunTimeError(number, "x")).startsWith(words));
   }
 
+  void label3DoubleClickIsOneClick() {
+    auto form = MakeForm();
+    auto* label3 = form->findChild<QLabel*>("Label3");
+    const QPoint at = label3->rect().center();
+    QTest::mousePress(label3, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(label3, Qt::LeftButton, {}, at);
+    QMouseEvent double_click(QEvent::MouseButtonDblClick, at,
+                             label3->mapToGlobal(at), Qt::LeftButton,
+                             Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(label3, &double_click);
+    QTest::mouseRelease(label3, Qt::LeftButton, {}, at);
+    QCOMPARE(clicks_, 1);
+    QTest::mouseClick(label3, Qt::LeftButton, {}, at);
+    QCOMPARE(clicks_, 2);
+  }
+
+  void linkWithNoBrowserIsReportedAndTheWindowGoesOn() {
+    // The offscreen platform has no browser to start; elsewhere a real one
+    // might open.
+    if (QGuiApplication::platformName() != "offscreen") {
+      QSKIP("needs the offscreen platform");
+    }
+    auto form = MakeForm(kItalian, OpenSiteAddress);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClicks(Box(*form, "Euro"), "12");
+    QTest::mouseClick(form->findChild<QLabel*>("Label3"), Qt::LeftButton);
+    QTRY_COMPARE(reports_, std::vector<int>{kFileNotFoundNumber});
+    QCOMPARE(form->Text(Field::Euro), "12");
+    QCOMPARE(form->Text(Field::Lire), "23.235,24");
+  }
+
+  void otherExceptionsAreReportedNotThrownIntoQt_data() {
+    QTest::addColumn<int>("thrown");  // 0: std::bad_alloc, 1: logic_error
+    QTest::addColumn<int>("number");
+    QTest::newRow("out of memory") << 0 << kOutOfMemoryNumber;
+    QTest::newRow("anything else") << 1 << kInternalErrorNumber;
+  }
+  void otherExceptionsAreReportedNotThrownIntoQt() {
+    QFETCH(int, thrown);
+    QFETCH(int, number);
+    auto form = MakeForm(kItalian, [thrown] {
+      if (thrown == 0) throw std::bad_alloc();
+      throw std::logic_error("broken");
+    });
+    QTest::mouseClick(form->findChild<QLabel*>("Label3"), Qt::LeftButton);
+    QVERIFY(reports_.empty());
+    QTRY_COMPARE(reports_, std::vector<int>{number});
+  }
+
   void label3ClickOpensTheSiteOnceAndChangesNothing() {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "Open");
     QDesktopServices::setUrlHandler("http", &catcher, "Open");
-    auto form = MakeForm(kItalian, Label3_Click);
+    auto form = MakeForm(kItalian, OpenSiteAddress);
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClicks(Box(*form, "Euro"), "12");
