@@ -10,11 +10,13 @@ set(eurolire_man_page ${CMAKE_CURRENT_BINARY_DIR}/eurolire.1.gz)
 set(eurolire_changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
 configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in
                ${CMAKE_CURRENT_BINARY_DIR}/changelog @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/eurolire.1.in
+               ${CMAKE_CURRENT_BINARY_DIR}/eurolire.1 @ONLY)
 add_custom_command(
   OUTPUT ${eurolire_man_page}
-  COMMAND ${GZIP_EXECUTABLE} -9nc ${PROJECT_SOURCE_DIR}/resources/eurolire.1
+  COMMAND ${GZIP_EXECUTABLE} -9nc ${CMAKE_CURRENT_BINARY_DIR}/eurolire.1
           > ${eurolire_man_page}
-  DEPENDS ${PROJECT_SOURCE_DIR}/resources/eurolire.1)
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/eurolire.1)
 add_custom_command(
   OUTPUT ${eurolire_changelog}
   COMMAND ${GZIP_EXECUTABLE} -9nc ${CMAKE_CURRENT_BINARY_DIR}/changelog
@@ -24,14 +26,22 @@ add_custom_target(eurolire_docs ALL
                   DEPENDS ${eurolire_man_page} ${eurolire_changelog})
 
 install(FILES ${eurolire_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# What only the Debian package carries stays out of a plain `cmake
+# --install`: CPack asks for this component by name.
 install(FILES ${eurolire_changelog}
               ${PROJECT_SOURCE_DIR}/resources/debian/copyright
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/eurolire)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/eurolire
+        COMPONENT debian EXCLUDE_FROM_ALL)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-        RENAME eurolire)
+        RENAME eurolire
+        COMPONENT debian EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)
+# One package of everything, the Debian component included.
+set(CPACK_COMPONENTS_ALL Unspecified debian)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_PACKAGE_NAME eurolire)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
