@@ -1,13 +1,9 @@
 #include "converter/converter.h"
 
-#include <cmath>
 #include <utility>
 
 namespace eurolire {
 namespace {
-
-// Lire per euro, fixed by Council Regulation (EC) 2866/98.
-constexpr double kLirePerEuro = 1936.27;
 
 // Sets a flag for the lifetime of a scope, and clears it on every way out,
 // exceptions included.
@@ -56,14 +52,7 @@ void Converter::Change(Field source) {
   const double amount = TextToDouble(text, conventions_);
   if (!(amount > 0)) return;
 
-  const double rate = CurrencyToDouble(rate_);
-  if (source == Field::Lire && rate == 0) {
-    throw DivisionByZeroError("lire divided by a zero rate");
-  }
-  const double result = source == Field::Euro ? amount * rate : amount / rate;
-  if (!std::isfinite(result)) {
-    throw OverflowError("the converted amount is beyond the largest number");
-  }
+  const double result = ConvertAmount(amount, source, rate_);
   Write(target, FormatAmount(result, AmountFormat, conventions_));
 }
 

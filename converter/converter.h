@@ -4,16 +4,13 @@
 #ifndef EUROLIRE_CONVERTER_CONVERTER_H_
 #define EUROLIRE_CONVERTER_CONVERTER_H_
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "converter/conversion.h"
 #include "converter/number_text.h"
 
 namespace eurolire {
-
-// The two amount fields, numbered as the converter records the active one.
-enum class Field : std::int16_t { Euro = 1, Lire = 2 };
 
 // The converter's view of the window's two amount fields.
 class ConverterView {

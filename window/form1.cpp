@@ -17,43 +17,38 @@
 #include <utility>
 
 #include "window/amount_field.h"
+#include "window/form1_design.h"
+#include "window/qt_design.h"
 
 namespace eurolire {
 namespace {
 
-QFont ArialBold(qreal point_size) {
-  // Asked for by name: where Arial is missing, fontconfig substitutes
-  // Liberation Sans, which has Arial's metrics.
-  QFont font(QStringLiteral("Arial"));
-  font.setPointSizeF(point_size);
-  font.setWeight(QFont::Bold);
-  return font;
-}
-
-QLabel* MakeCaption(const QString& text, const QRect& geometry,
+QLabel* MakeCaption(const design::Control& stored, QWidget* buddy,
                     QWidget* parent) {
-  auto* caption = new QLabel(text, parent);
-  caption->setGeometry(geometry);
-  caption->setFont(ArialBold(21.75));
+  auto* caption = new QLabel(ToQString(stored.text), parent);
+  caption->setObjectName(ToQString(stored.name));
+  caption->setGeometry(ToQRect(stored.geometry));
+  caption->setFont(ToQFont(design::kCaptionFont));
   // A label draws no background of its own, so the window's grey shows
   // behind it.
   QPalette palette = caption->palette();
-  palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
+  palette.setColor(QPalette::WindowText, ToQColor(design::kCaptionColour));
   caption->setPalette(palette);
   caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  caption->setBuddy(buddy);
   return caption;
 }
 
 // The object name doubles as the name a screen reader says.
-AmountField* MakeField(const QString& name, const QString& description,
-                       const QRect& geometry, const QString& decimal_separator,
-                       QWidget* parent) {
+AmountField* MakeField(const design::Control& stored,
+                       std::string_view description,
+                       const QString& decimal_separator, QWidget* parent) {
   auto* field = new AmountField(decimal_separator, parent);
-  field->setObjectName(name);
-  field->setGeometry(geometry);
-  field->setFont(ArialBold(18));
-  field->setAccessibleName(name);
-  field->setAccessibleDescription(description);
+  field->setObjectName(ToQString(stored.name));
+  field->setGeometry(ToQRect(stored.geometry));
+  field->setFont(ToQFont(design::kFieldFont));
+  field->setAccessibleName(ToQString(stored.name));
+  field->setAccessibleDescription(ToQString(description));
   return field;
 }
 
@@ -64,7 +59,7 @@ Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
       hooks_(std::move(hooks)),
       converter_(*this, conventions) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Convertitore Euro/Lire .....by Morvek"));
+  setWindowTitle(ToQString(design::kTitle));
   setWindowIcon(QIcon(QStringLiteral(":/eurolire/eurolire.png")));
   // paintEvent covers the whole client area.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -72,29 +67,21 @@ Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
   // The controls in the order the window description stores them.
   const QString decimal_separator =
       QString::fromStdString(conventions.decimal_separator);
-  lire_ = MakeField(QStringLiteral("Lire"),
-                    QStringLiteral("Importo in lire italiane"),
-                    QRect(112, 80, 321, 37), decimal_separator, this);
-  euro_ = MakeField(QStringLiteral("Euro"), QStringLiteral("Importo in euro"),
-                    QRect(112, 28, 321, 37), decimal_separator, this);
+  lire_ = MakeField(design::kLire, design::kLireDescription, decimal_separator,
+                    this);
+  euro_ = MakeField(design::kEuro, design::kEuroDescription, decimal_separator,
+                    this);
 
   // Opaque, in the platform's font and colours; it lies below the client
   // area, so at the window's fixed size it is never seen.
-  label3_ = new QLabel(QStringLiteral("Label3"), this);
-  label3_->setObjectName(QStringLiteral("Label3"));
-  label3_->setGeometry(198, 186, 160, 13);
+  label3_ = new QLabel(ToQString(design::kLabel3.text), this);
+  label3_->setObjectName(ToQString(design::kLabel3.name));
+  label3_->setGeometry(ToQRect(design::kLabel3.geometry));
   label3_->setAutoFillBackground(true);
   label3_->installEventFilter(this);
 
-  QLabel* label2 =
-      MakeCaption(QStringLiteral("LIRE"), QRect(24, 84, 77, 29), this);
-  label2->setObjectName(QStringLiteral("Label2"));
-  label2->setBuddy(lire_);
-
-  QLabel* label1 =
-      MakeCaption(QStringLiteral("EURO"), QRect(24, 32, 85, 29), this);
-  label1->setObjectName(QStringLiteral("Label1"));
-  label1->setBuddy(euro_);
+  MakeCaption(design::kLabel2, lire_, this);
+  MakeCaption(design::kLabel1, euro_, this);
 
   setTabOrder(euro_, lire_);
   euro_->setFocus();
@@ -113,7 +100,7 @@ Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
     Handle("Lire_Change", [this] { converter_.Lire_Change(); });
   });
 
-  setFixedSize(468, 145);
+  setFixedSize(design::kClientWidth, design::kClientHeight);
   if (const QScreen* screen = this->screen()) {
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     screen->availableGeometry()));
@@ -138,7 +125,7 @@ void Form1::SetText(Field field, const std::string& text) {
 void Form1::paintEvent(QPaintEvent* /*event*/) {
   // Painted here rather than set in the palette, which the child controls
   // would inherit: Label3 and the fields keep the platform's colours.
-  QPainter(this).fillRect(rect(), QColor(64, 64, 64));
+  QPainter(this).fillRect(rect(), ToQColor(design::kBackground));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

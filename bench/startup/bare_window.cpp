@@ -1,43 +1,50 @@
 // The floor for the start-up benchmark: a bare Qt window with the same five
 // controls as Form1, at the same geometry and fonts, and no logic.
 #include <QApplication>
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 
 #include "app/startup_probe.h"
+#include "window/form1_design.h"
+#include "window/qt_design.h"
+
+namespace {
+
+using eurolire::ToQFont;
+using eurolire::ToQString;
+namespace design = eurolire::design;
+
+template <typename Control>
+Control* Place(const design::Control& stored, QWidget* window) {
+  auto* control = new Control(window);
+  const design::Rect& at = stored.geometry;
+  control->setGeometry(at.left, at.top, at.width, at.height);
+  return control;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   if (eurolire::StartupProbeWanted()) eurolire::InstallStartupProbe(app);
 
   QWidget window;
-  window.setWindowTitle(
-      QStringLiteral("Convertitore Euro/Lire .....by Morvek"));
-  QFont field_font(QStringLiteral("Arial"));
-  field_font.setPointSizeF(18);
-  field_font.setWeight(QFont::Bold);
-  QFont caption_font = field_font;
-  caption_font.setPointSizeF(21.75);
-
-  auto* lire = new QLineEdit(&window);
-  lire->setGeometry(112, 80, 321, 37);
-  lire->setFont(field_font);
-  auto* euro = new QLineEdit(&window);
-  euro->setGeometry(112, 28, 321, 37);
-  euro->setFont(field_font);
-  (new QLabel(QStringLiteral("Label3"), &window))
-      ->setGeometry(198, 186, 160, 13);
-  auto* label2 = new QLabel(QStringLiteral("LIRE"), &window);
-  label2->setGeometry(24, 84, 77, 29);
-  label2->setFont(caption_font);
-  auto* label1 = new QLabel(QStringLiteral("EURO"), &window);
-  label1->setGeometry(24, 32, 85, 29);
-  label1->setFont(caption_font);
+  window.setWindowTitle(ToQString(design::kTitle));
+  Place<QLineEdit>(design::kLire, &window)
+      ->setFont(ToQFont(design::kFieldFont));
+  auto* euro = Place<QLineEdit>(design::kEuro, &window);
+  euro->setFont(ToQFont(design::kFieldFont));
+  Place<QLabel>(design::kLabel3, &window)
+      ->setText(ToQString(design::kLabel3.text));
+  for (const design::Control* caption : {&design::kLabel2, &design::kLabel1}) {
+    auto* label = Place<QLabel>(*caption, &window);
+    label->setText(ToQString(caption->text));
+    label->setFont(ToQFont(design::kCaptionFont));
+  }
 
   euro->setFocus();
-  window.setFixedSize(468, 145);
+  window.setFixedSize(design::kClientWidth, design::kClientHeight);
   window.show();
   return app.exec();
 }

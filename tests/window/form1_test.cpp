@@ -479,21 +479,6 @@ class Form1Test : public QObject {
     QVERIFY(form->isVisible());
   }
 
-  void errorReportNamesTheFault_data() {
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("words");
-    QTest::newRow("overflow") << 6 << "Errore di run-time 6: overflow.";
-    QTest::newRow("division") << 11 << "Errore di run-time 11: divisione";
-    QTest::newRow("type") << 13 << "Errore di run-time 13: tipo non";
-    QTest::newRow("memory") << 7 << "Errore di run-time 7: memoria esaurita";
-    QTest::newRow("browser") << 53 << "Errore di run-time 53: file non";
-  }
-  void errorReportNamesTheFault() {
-    QFETCH(int, number);
-    QFETCH(QString, words);
-    QVERIFY(ErrorReportText(RunTimeError(number, "x")).startsWith(words));
-  }
-
   void label3DoubleClickIsOneClick() {
     auto form = MakeForm();
     auto* label3 = form->findChild<QLabel*>("Label3");

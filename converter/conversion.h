@@ -1,0 +1,39 @@
+// One conversion between euros and lire at the irrevocable rate, with no
+// window: the arithmetic the converter window runs on every keystroke, and
+// the whole text-to-text conversion that the command line prints.
+#ifndef EUROLIRE_CONVERTER_CONVERSION_H_
+#define EUROLIRE_CONVERTER_CONVERSION_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "converter/number_text.h"
+
+namespace eurolire {
+
+// The two amount fields, or currencies, numbered as the converter records
+// the active field.
+enum class Field : std::int16_t { Euro = 1, Lire = 2 };
+
+// Lire per euro, fixed by Council Regulation (EC) 2866/98.
+inline constexpr double kLirePerEuro = 1936.27;
+
+// `amount` in `source`'s currency, in the other currency at `rate` lire per
+// euro: times the rate from euros, divided by it from lire, in double
+// precision. Throws DivisionByZeroError for lire at a zero rate and
+// OverflowError when the result is beyond the largest double (or NaN).
+double ConvertAmount(double amount, Field source, CurrencyValue rate);
+
+// The amount that `text` denotes under `conventions`, converted at the
+// irrevocable rate and written with `AmountFormat`: in Italy "12" euros
+// gives "23.235,24" and "1.000.000" lire "516,46". Zero and negative amounts
+// convert too ("-1" euro gives "-1.936,27").
+// Throws TypeMismatchError when `text` is not a number (`IsNumberText`) and
+// OverflowError when the result is beyond the largest double.
+std::string ConvertText(std::string_view text, Field source,
+                        const NumberConventions& conventions);
+
+}  // namespace eurolire
+
+#endif  // EUROLIRE_CONVERTER_CONVERSION_H_

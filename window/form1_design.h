@@ -1,0 +1,94 @@
+// The stored design of the converter window, Form1: its title, client size,
+// colours and fonts, and each control's name, text, geometry and tab index.
+// Standard C++ only: the Qt window and the Win32 window are both built from
+// these values, so the two cannot drift apart.
+// Geometry is stored in twips, as the window was designed; at 96 dots per
+// inch 15 twips make one pixel, and every stored value is a whole number of
+// pixels (checked at compile time below).
+#ifndef EUROLIRE_WINDOW_FORM1_DESIGN_H_
+#define EUROLIRE_WINDOW_FORM1_DESIGN_H_
+
+#include <cstdint>
+#include <string_view>
+
+namespace eurolire::design {
+
+inline constexpr int kTwipsPerPixel = 15;
+// The density at which one pixel is one device pixel.
+inline constexpr int kBaseDpi = 96;
+
+// A rectangle in pixels at `kBaseDpi`.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+consteval int Pixels(int twips) {
+  // Not a constant expression, so a stored value that is not a whole number
+  // of pixels fails to compile.
+  if (twips % kTwipsPerPixel != 0) throw "not a whole number of pixels";
+  return twips / kTwipsPerPixel;
+}
+
+consteval Rect FromTwips(int left, int top, int width, int height) {
+  return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+}
+
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+};
+
+struct Font {
+  std::string_view family;
+  double points = 0;
+  int weight = 400;  // 400 normal, 700 bold
+};
+
+enum class Kind { kTextBox, kLabel };
+
+// One control as the window description stores it. `tab_index` only orders
+// the controls; labels never take the focus.
+struct Control {
+  std::string_view name;
+  Kind kind;
+  std::string_view text;  // the caption; empty for the fields
+  Rect geometry;
+  int tab_index;
+};
+
+inline constexpr std::string_view kTitle =
+    "Convertitore Euro/Lire .....by Morvek";
+inline constexpr int kClientWidth = Pixels(7020);   // 468
+inline constexpr int kClientHeight = Pixels(2175);  // 145
+inline constexpr Rgb kBackground{64, 64, 64};
+
+// The amount fields; the platform's own field colours.
+inline constexpr Font kFieldFont{"Arial", 18, 700};
+// "EURO" and "LIRE": yellow on the window's grey, which shows through.
+inline constexpr Font kCaptionFont{"Arial", 21.75, 700};
+inline constexpr Rgb kCaptionColour{255, 255, 0};
+
+inline constexpr Control kLire{"Lire", Kind::kTextBox, "",
+                               FromTwips(1680, 1200, 4815, 555), 1};
+inline constexpr Control kEuro{"Euro", Kind::kTextBox, "",
+                               FromTwips(1680, 420, 4815, 555), 0};
+// In the platform's font and colours, opaque. Its top lies below the client
+// area, so at the window's fixed size it is never seen.
+inline constexpr Control kLabel3{"Label3", Kind::kLabel, "Label3",
+                                 FromTwips(2970, 2790, 2400, 195), 4};
+inline constexpr Control kLabel2{"Label2", Kind::kLabel, "LIRE",
+                                 FromTwips(360, 1260, 1155, 435), 3};
+inline constexpr Control kLabel1{"Label1", Kind::kLabel, "EURO",
+                                 FromTwips(360, 480, 1275, 435), 2};
+
+// What a screen reader says of each field beyond its name.
+inline constexpr std::string_view kEuroDescription = "Importo in euro";
+inline constexpr std::string_view kLireDescription = "Importo in lire italiane";
+
+}  // namespace eurolire::design
+
+#endif  // EUROLIRE_WINDOW_FORM1_DESIGN_H_
