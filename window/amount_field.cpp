@@ -15,7 +15,7 @@ AmountField::AmountField(QString decimal_separator, QWidget* parent)
 
 void AmountField::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  emit GotFocus();
+  emit GotFocus(event->reason());
 }
 
 void AmountField::keyPressEvent(QKeyEvent* event) {

@@ -18,8 +18,8 @@ class AmountField : public QLineEdit {
 
  signals:
   // Raised on every focus-in, whatever moved the focus (the window being
-  // shown or activated, Tab, Shift+Tab, a click).
-  void GotFocus();
+  // activated, Tab, Shift+Tab, a click); `reason` says which.
+  void GotFocus(Qt::FocusReason reason);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;

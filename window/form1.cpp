@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 #include <exception>
 #include <new>
 #include <utility>
@@ -86,10 +87,17 @@ Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
   setTabOrder(euro_, lire_);
   euro_->setFocus();
 
-  connect(euro_, &AmountField::GotFocus, this, [this] {
-    Handle("Euro_GotFocus", [this] { converter_.Euro_GotFocus(); });
+  connect(euro_, &AmountField::GotFocus, this, [this](Qt::FocusReason reason) {
+    // The first activation hands Euro the focus it was given when the
+    // window was shown: not a new focus.
+    if (std::exchange(start_focus_given_, false) &&
+        reason == Qt::ActiveWindowFocusReason) {
+      return;
+    }
+    Euro_GotFocus();
   });
   connect(lire_, &AmountField::GotFocus, this, [this] {
+    start_focus_given_ = false;
     Handle("Lire_GotFocus", [this] { converter_.Lire_GotFocus(); });
   });
   // textChanged, unlike textEdited, is raised by setText too.
@@ -100,6 +108,10 @@ Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
     Handle("Lire_Change", [this] { converter_.Lire_Change(); });
   });
 
+  // Fixed size, so no maximize button; minimize and close as usual.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   setFixedSize(design::kClientWidth, design::kClientHeight);
   if (const QScreen* screen = this->screen()) {
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
@@ -122,6 +134,35 @@ void Form1::SetText(Field field, const std::string& text) {
   box->setText(new_text);
 }
 
+void Form1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  // Asks for the keyboard: without a window manager nothing else would
+  // activate the window, and an inactive window's fields get no focus-in,
+  // so Tab would move the focus unseen by the converter.
+  activateWindow();
+  // The window gives Euro the focus as it is first shown, whether or not
+  // the window is ever activated.
+  start_focus_given_ = true;
+  Euro_GotFocus();
+  // The frame's size is known once the window manager has framed the
+  // window, which it has by the first expose.
+  windowHandle()->installEventFilter(this);
+}
+
+void Form1::CentreFrame() {
+  const QScreen* screen = this->screen();
+  const QSize frame = frameGeometry().size();
+  // No frame (no window manager, or one that draws none): the client area
+  // is centred already.
+  if (!screen || frame == size()) return;
+  // `move` places the frame's top-left corner.
+  move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame,
+                           screen->availableGeometry())
+           .topLeft());
+}
+
 void Form1::paintEvent(QPaintEvent* /*event*/) {
   // Painted here rather than set in the palette, which the child controls
   // would inherit: Label3 and the fields keep the platform's colours.
@@ -129,6 +170,11 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose &&
+      windowHandle()->isExposed()) {
+    windowHandle()->removeEventFilter(this);
+    CentreFrame();
+  }
   if (watched != label3_) return QWidget::eventFilter(watched, event);
   // A double click is one click: its second release opens nothing more.
   if (event->type() == QEvent::MouseButtonDblClick) {
@@ -173,6 +219,10 @@ void Form1::ReportLater(const RunTimeError& error) {
         if (hooks_.report_error) hooks_.report_error(*this, error);
       },
       Qt::QueuedConnection);
+}
+
+void Form1::Euro_GotFocus() {
+  Handle("Euro_GotFocus", [this] { converter_.Euro_GotFocus(); });
 }
 
 void Form1::Label3_Click() {

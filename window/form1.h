@@ -39,8 +39,11 @@ class Form1 : public QWidget, public ConverterView {
 
   // Builds the window and its controls and raises the load event, so the
   // converter is ready before the window is first shown. The fields read and
-  // write amounts by `conventions`; the window lands centred on the
-  // available area of its screen.
+  // write amounts by `conventions`. The window lands centred on the
+  // available area of its screen, frame and all once a window manager has
+  // framed it; it has no maximize button. Showing it the first time gives
+  // Euro the focus (and raises Euro_GotFocus) even where no window manager
+  // activates it.
   Form1(NumberConventions conventions, Hooks hooks, QWidget* parent = nullptr);
 
   // ConverterView: `Text` is the field's current text, as UTF-8. `SetText` with
@@ -52,6 +55,8 @@ class Form1 : public QWidget, public ConverterView {
   const Converter& converter() const { return converter_; }
 
  protected:
+  // The first show gives Euro the focus and asks for activation.
+  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -61,6 +66,10 @@ class Form1 : public QWidget, public ConverterView {
   // event loop has the control back.
   void Handle(std::string_view name, const std::function<void()>& handler);
   void ReportLater(const RunTimeError& error);
+  // Moves the window so that its frame, not only its client area, is
+  // centred on the available area of its screen.
+  void CentreFrame();
+  void Euro_GotFocus();
   void Label3_Click();
 
   Hooks hooks_;
@@ -70,6 +79,9 @@ class Form1 : public QWidget, public ConverterView {
   QLabel* label3_;
   // Set by a double click on Label3, whose second release is no new click.
   bool label3_double_click_ = false;
+  bool shown_ = false;
+  // True from the first show until the first focus-in of a field.
+  bool start_focus_given_ = false;
 };
 
 }  // namespace eurolire

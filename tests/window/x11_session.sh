@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Runs a program on a display of its own: a fresh Xvfb, with or without a
+# window manager, the program on Qt's xcb platform.
+# Usage: x11_session.sh none|openbox PROGRAM [ARGS...]
+set -euo pipefail
+wm=$1
+shift
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# -displayfd picks a free display and tells its number, so that tests run
+# side by side never meet on one display.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+  3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+pids+=($!)
+display=
+for _ in $(seq 100); do
+  display=$(tr -d '\n' <"$scratch/display")
+  [ -n "$display" ] && break
+  sleep 0.1
+done
+[ -n "$display" ] || { echo "Xvfb did not start"; cat "$scratch/xvfb.log"; exit 1; }
+export DISPLAY=":$display"
+export HOME=$scratch XDG_CONFIG_HOME=$scratch/config XDG_CACHE_HOME=$scratch/cache
+export XDG_RUNTIME_DIR=$scratch/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb EUROLIRE_TEST_WM=$wm
+
+case "$wm" in
+  none) ;;
+  openbox)
+    openbox >"$scratch/wm.log" 2>&1 &
+    pids+=($!)
+    # The window manager is up once it names itself on the root window.
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+      sleep 0.1
+    done
+    ;;
+  *) echo "unknown window manager: $wm"; exit 2 ;;
+esac
+
+"$@"
