@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "app/error_report.h"
+#include "app/qt_translation.h"
 #include "app/startup_probe.h"
 #include "app/web_link.h"
 #include "window/form1.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
   // Lets the desktop match the window to eurolire.desktop and its icon. No
   // application display name: Qt would append it to the window's title.
   QGuiApplication::setDesktopFileName(QStringLiteral("it.morvek.eurolire"));
+  eurolire::InstallQtTranslation(app);
   if (eurolire::StartupProbeWanted()) eurolire::InstallStartupProbe(app);
 
   eurolire::Form1 form(eurolire::ConventionsOf(QLocale::system()),

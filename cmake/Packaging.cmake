@@ -52,7 +52,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+# Qt's own texts (context menus, buttons) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
+# Runs natively on a Wayland desktop; X11 (or XWayland) works without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "euro to Italian lira converter (Convertitore Euro/Lire)")

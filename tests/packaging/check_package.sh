@@ -41,9 +41,13 @@ fi
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
 for wanted in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc\\+\\+6 \
-              fonts-liberation2; do
+              fonts-liberation2 qt6-translations-l10n; do
   grep -Eq "(^|, )$wanted( |,|$)" <<<"$depends" || fail "Depends lacks $wanted"
 done
+recommends=$(dpkg-deb -f "$package" Recommends)
+echo "Recommends: $recommends"
+grep -Eq "(^|, )qt6-wayland( |,|$)" <<<"$recommends" ||
+  fail "Recommends lacks qt6-wayland"
 [ "$(dpkg-deb -f "$package" Version)" = "$2" ] || fail "version is not $2"
 [ "$(dpkg-deb -f "$package" Section)" = utils ] || fail "section is not utils"
 
