@@ -1,7 +1,12 @@
-// The euro-lire converter: starts Form1 and runs until it is closed.
+// The euro-lire converter: starts Form1 and runs until it is closed, or,
+// asked on the command line, converts amounts in the terminal.
 #include <QApplication>
 #include <QLocale>
+#include <iostream>
+#include <string_view>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/error_report.h"
 #include "app/qt_translation.h"
 #include "app/startup_probe.h"
@@ -9,8 +14,30 @@
 #include "window/form1.h"
 #include "window/locale_conventions.h"
 
+namespace {
+
+int RunInTerminal(const std::vector<std::string_view>& arguments) {
+  // Reading a line must not flush the output: a million lines would mean a
+  // million writes.
+  std::ios::sync_with_stdio(false);
+  std::cin.tie(nullptr);
+  return eurolire::RunCommandLine(arguments,
+                                  eurolire::ConventionsOf(QLocale::system()),
+                                  std::cin, std::cout, std::cerr);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  // Before QApplication, which would need a display.
+  if (const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+      eurolire::WantsCommandLine(arguments)) {
+    return RunInTerminal(arguments);
+  }
+
   QApplication app(argc, argv);
+  // Qt has taken its own options out of argv: the rest are unknown.
+  if (argc > 1) return RunInTerminal({argv + 1, argv + argc});
   // Lets the desktop match the window to eurolire.desktop and its icon. No
   // application display name: Qt would append it to the window's title.
   QGuiApplication::setDesktopFileName(QStringLiteral("it.morvek.eurolire"));

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The real program on the command line with no display at all: help and
+# version, one amount, a column of amounts on standard input, and the
+# messages and exit status of what does not convert.
+# Usage: command_line_test.sh EUROLIRE VERSION
+set -euo pipefail
+program=$1 version=$2
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LC_ALL LC_NUMERIC LANGUAGE
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# expect NAME STATUS STDOUT COMMAND...: stdout exact, status exact.
+expect() {
+  local name=$1 status=$2 wanted=$3 got code=0
+  shift 3
+  got=$("$@" 2>"$scratch/err") || code=$?
+  [ "$code" = "$status" ] || fail "$name: status $code, not $status"
+  [ "$got" = "$wanted" ] || fail "$name: printed '$got', not '$wanted'"
+}
+
+expect help 0 "$(LANG=it_IT.UTF-8 "$program" --help)" \
+  env LANG=it_IT.UTF-8 "$program" -h
+grep -q '^Uso: eurolire' <(LANG=it_IT.UTF-8 "$program" --help) ||
+  fail "help: no usage line"
+expect version 0 "eurolire $version" "$program" --version
+expect euro-it 0 23.235,24 env LANG=it_IT.UTF-8 "$program" --euro 12
+expect euro-en 0 23,235.24 env LANG=en_GB.UTF-8 "$program" --euro 12
+expect lc-numeric 0 23.235,24 \
+  env LANG=en_GB.UTF-8 LC_NUMERIC=it_IT.UTF-8 "$program" --euro 12
+expect lire 0 516,46 env LANG=it_IT.UTF-8 "$program" --lire 1.000.000
+[ ! -s "$scratch/err" ] || fail "lire: wrote to standard error"
+
+printf '1000\n12a\n1.936,27\n' >"$scratch/column"
+expect filter 1 "$(printf '0,52\n\n1,00')" \
+  env LANG=it_IT.UTF-8 "$program" --lire --  <"$scratch/column"
+grep -q 'riga 2: "12a"' "$scratch/err" || fail "filter: line 2 not named"
+[ "$(wc -l <"$scratch/err")" = 1 ] || fail "filter: not one message"
+
+expect usage 2 "" env LANG=it_IT.UTF-8 "$program" --euro 1 --lire 2
+[ -s "$scratch/err" ] || fail "usage: no message"
+
+exit $((failures > 0))
