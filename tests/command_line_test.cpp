@@ -46,6 +46,9 @@ struct ConvertCase {
   std::vector<std::string> err;
 };
 
+// By name: the bytes of the struct would include its padding.
+void PrintTo(const ConvertCase& c, std::ostream* os) { *os << c.name; }
+
 class CommandLineConvertTest : public ::testing::TestWithParam<ConvertCase> {};
 
 TEST_P(CommandLineConvertTest, PrintsOneLinePerAmount) {
@@ -150,6 +153,8 @@ struct UsageCase {
   std::vector<std::string_view> arguments;
   std::string complaint;
 };
+
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
 
 class CommandLineUsageTest : public ::testing::TestWithParam<UsageCase> {};
 

@@ -14,6 +14,8 @@ struct ReportCase {
   std::string opening;
 };
 
+void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.number; }
+
 class ErrorTextTest : public ::testing::TestWithParam<ReportCase> {};
 
 TEST_P(ErrorTextTest, NamesTheFaultByNumberAndSaysNothingChanged) {

@@ -148,7 +148,7 @@ void Form1::showEvent(QShowEvent* event) {
   Euro_GotFocus();
   // The frame's size is known once the window manager has framed the
   // window, which it has by the first expose.
-  windowHandle()->installEventFilter(this);
+  if (QWindow* window = windowHandle()) window->installEventFilter(this);
 }
 
 void Form1::CentreFrame() {
