@@ -1,0 +1,25 @@
+// The euro-lire converter for Windows: starts Form1 and runs until it is
+// closed.
+#include <windows.h>
+
+#include "app/web_link.h"
+#include "win32/error_report.h"
+#include "win32/form1.h"
+#include "win32/locale_conventions.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/,
+                    PWSTR /*command_line*/, int show_command) {
+  eurolire::Form1 form(instance, eurolire::UserLocaleConventions(),
+                       {.label3_click = eurolire::OpenSiteAddress,
+                        .report_error = eurolire::ReportRunTimeError,
+                        .before_handler = {}});
+  form.Show(show_command);
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (form.PreTranslateMessage(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
