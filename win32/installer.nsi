@@ -43,7 +43,8 @@ Section
   SetOutPath "$INSTDIR"
   File "/oname=eurolire.exe" "${EXE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
-  CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\eurolire.exe"
+  ; A file name cannot hold the "/" of the program's name.
+  CreateShortcut "$SMPROGRAMS\${DIRNAME}.lnk" "$INSTDIR\eurolire.exe"
 
   SetRegView 64
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
@@ -63,10 +64,11 @@ SectionEnd
 
 Section "Uninstall"
   SetShellVarContext all
-  Delete "$SMPROGRAMS\${NAME}.lnk"
-  Delete "$INSTDIR\eurolire.exe"
-  Delete "$INSTDIR\uninstall.exe"
-  RMDir "$INSTDIR"
   SetRegView 64
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  Delete "$SMPROGRAMS\${DIRNAME}.lnk"
+  Delete "$INSTDIR\eurolire.exe"
+  ; The folder goes last: once it is gone, everything is.
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
 SectionEnd
