@@ -267,12 +267,22 @@ void Form1::Layout(UINT dpi) {
   Place(label3_, design::kLabel3.geometry, dpi, label3_font_);
   SetIcons(hwnd_, dpi);
 
-  RECT frame{0, 0, Scale(design::kClientWidth, dpi),
-             Scale(design::kClientHeight, dpi)};
+  const int width = Scale(design::kClientWidth, dpi);
+  const int height = Scale(design::kClientHeight, dpi);
+  RECT frame{0, 0, width, height};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
-  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
-               frame.bottom - frame.top,
+  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  // Where the frame the system draws differs from the one computed (its
+  // density not yet changed, a theme), the client area is what counts.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  if (client.right != width || client.bottom != height) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + width - client.right,
+                 size.cy + height - client.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
 }
 
 void Form1::CentreOnWorkArea() {
