@@ -6,6 +6,7 @@
 #include <tuple>
 #include <utility>
 
+#include "win32/accessible_description.h"
 #include "win32/amount_field.h"
 #include "win32/resource_ids.h"
 #include "win32/wide_text.h"
@@ -116,6 +117,8 @@ Form1::Form1(HINSTANCE instance, NumberConventions conventions, Hooks hooks)
   // Below the client area: at the window's fixed size it is never seen.
   label3_ = CreateLabel(hwnd_, design::kLabel3, kLabel3Id, SS_NOTIFY);
   focus_ = euro_->hwnd();
+  SetAccessibleDescription(euro_->hwnd(), design::kEuroDescription);
+  SetAccessibleDescription(lire_->hwnd(), design::kLireDescription);
 
   Layout(GetDpiForWindow(hwnd_));
   CentreOnWorkArea();

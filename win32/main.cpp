@@ -1,5 +1,6 @@
 // The euro-lire converter for Windows: starts Form1 and runs until it is
 // closed.
+#include <objbase.h>
 #include <windows.h>
 
 #include "app/web_link.h"
@@ -9,6 +10,9 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/,
                     PWSTR /*command_line*/, int show_command) {
+  // For the accessibility properties and the shell; a failure leaves the
+  // window working without them.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   eurolire::Form1 form(instance, eurolire::UserLocaleConventions(),
                        {.label3_click = eurolire::OpenSiteAddress,
                         .report_error = eurolire::ReportRunTimeError,

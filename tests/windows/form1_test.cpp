@@ -8,12 +8,15 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h.
+#include <oleacc.h>
 
 #include <cmath>
 #include <memory>
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "win32/locale_conventions.h"
@@ -96,6 +99,42 @@ TEST_F(Form1Test, LoadsBeforeItIsShownThenFocusesEuroOnce) {
   EXPECT_EQ(GetFocus(), Euro(*form));
   EXPECT_EQ(form->Text(Field::Euro), "");
   EXPECT_EQ(form->Text(Field::Lire), "");
+}
+
+// What a screen reader reads of a control: its name and value. Wine answers
+// this only inside the window's own process.
+std::pair<std::wstring, std::wstring> AccessibleNameAndValue(HWND control) {
+  std::pair<std::wstring, std::wstring> result;
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(
+          control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+          reinterpret_cast<void**>(&accessible)))) {
+    return result;
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  if (accessible->get_accName(self, &name) == S_OK && name) {
+    result.first = name;
+  }
+  BSTR value = nullptr;
+  if (accessible->get_accValue(self, &value) == S_OK && value) {
+    result.second = value;
+  }
+  SysFreeString(name);
+  SysFreeString(value);
+  accessible->Release();
+  return result;
+}
+
+TEST_F(Form1Test, ScreenReadersNameEachFieldAfterItsCaption) {
+  auto form = ShowForm();
+  form->SetText(Field::Euro, "12");
+  EXPECT_EQ(AccessibleNameAndValue(Euro(*form)),
+            (std::pair<std::wstring, std::wstring>{L"EURO", L"12"}));
+  EXPECT_EQ(AccessibleNameAndValue(Lire(*form)),
+            (std::pair<std::wstring, std::wstring>{L"LIRE", L"23.235,24"}));
 }
 
 TEST_F(Form1Test, SetTextRaisesOneChangeBeforeReturningOrNoneForTheSameText) {
@@ -359,3 +398,10 @@ TEST(WideText, RoundTripsAndReplacesWhatCannotBeHeld) {
 
 }  // namespace
 }  // namespace eurolire
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  // For the accessibility objects.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  return RUN_ALL_TESTS();
+}
