@@ -23,6 +23,8 @@ constexpr DWORD kStyle =
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 // Above the range that IsDialogMessage sends (DM_GETDEFID is WM_USER).
 constexpr UINT kReportMessage = WM_APP + 1;
+// Timers come after the first paint.
+constexpr UINT_PTR kDescribeTimer = 1;
 
 // Control ids, clear of IDOK and IDCANCEL, which IsDialogMessage sends for
 // Enter and Escape.
@@ -117,8 +119,6 @@ Form1::Form1(HINSTANCE instance, NumberConventions conventions, Hooks hooks)
   // Below the client area: at the window's fixed size it is never seen.
   label3_ = CreateLabel(hwnd_, design::kLabel3, kLabel3Id, SS_NOTIFY);
   focus_ = euro_->hwnd();
-  SetAccessibleDescription(euro_->hwnd(), design::kEuroDescription);
-  SetAccessibleDescription(lire_->hwnd(), design::kLireDescription);
 
   Layout(GetDpiForWindow(hwnd_));
   CentreOnWorkArea();
@@ -147,6 +147,9 @@ void Form1::Show(int show_command) {
   if (GetFocus() != euro_->hwnd() && GetFocus() != lire_->hwnd()) {
     SetFocus(euro_->hwnd());
   }
+  // The accessibility service takes a while to load: not before the window
+  // is on the screen.
+  SetTimer(hwnd_, kDescribeTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 bool Form1::PreTranslateMessage(MSG& message) {
@@ -223,6 +226,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case kReportMessage:
       ReportPending();
+      return 0;
+    case WM_TIMER:
+      if (wparam != kDescribeTimer) break;
+      KillTimer(hwnd_, kDescribeTimer);
+      SetAccessibleDescription(euro_->hwnd(), design::kEuroDescription);
+      SetAccessibleDescription(lire_->hwnd(), design::kLireDescription);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

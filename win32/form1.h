@@ -47,7 +47,8 @@ class Form1 : public ConverterView {
 
   HWND hwnd() const { return hwnd_; }
 
-  // Shows the window; once it is active the focus is in `Euro`.
+  // Shows the window; once it is active the focus is in `Euro`. The fields'
+  // accessible descriptions follow once it has been painted.
   void Show(int show_command);
 
   // Gives the window the messages it handles before they are translated and

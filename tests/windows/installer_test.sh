@@ -48,22 +48,24 @@ check "the installed program starts, centred with the focus in Euro" \
   --gtest_brief=1
 
 # The uninstaller runs a copy of itself from the temporary folder and
-# returns at once; it is done when the program's folder has gone.
+# returns at once; the Wine server ends once every Wine process, that copy
+# included, has ended.
 wine "$folder/uninstall.exe" /S
-for _ in $(seq 300); do
-  [ -e "$folder" ] || break
-  sleep 0.1
-done
+wineserver --wait
 check "the program's folder is gone" test ! -e "$folder"
 check "the shortcut is gone" test ! -e "$shortcut"
 check "the Add/Remove Programs entry is gone" \
   bash -c "! wine reg query '$key' >/dev/null 2>&1"
 check "no file of the program is left anywhere in the prefix" \
   test -z "$(leftovers)"
-# The uninstaller's copy deletes itself; Windows removes its empty folder
-# in the temporary folder at the next restart.
-check "no file left in the temporary folder" \
-  test -z "$(find "$drive_c/users" -path '*/Temp/*' -type f -print)"
+# The copy cannot delete itself while it runs: as on Windows, it is
+# deleted at the next restart (PendingFileRenameOperations).
+wineboot --restart
+wineserver --wait
+temp_files() { find "$drive_c/users" -path '*/Temp/*' -type f -print; }
+check "after a restart, no file left in the temporary folder" \
+  test -z "$(temp_files)"
+temp_files
 leftovers
 
 echo "installer: $passes passed, $failures failed"

@@ -270,8 +270,13 @@ TEST(Window, ControlsAtTheirStoredPlacesEachCaptionJustBeforeItsField) {
 TEST(Window, GreyBackgroundYellowCaptionsLightFields) {
   ProgramDriver program(g_exe);
   HWND window = program.window();
-  ASSERT_TRUE(WaitFor(
-      [&] { return CaptureClient(window).At(2, 2) == RGB(64, 64, 64); }));
+  // Once the captions have been drawn too.
+  const RECT euro_caption = ClientRectOf(program.Label(L"EURO"), window);
+  ASSERT_TRUE(WaitFor([&] {
+    const Capture capture = CaptureClient(window);
+    return capture.At(2, 2) == RGB(64, 64, 64) &&
+           capture.CountIf(euro_caption, IsYellow) > 100;
+  }));
   const Capture capture = CaptureClient(window);
   for (const POINT point :
        {POINT{2, 2}, POINT{465, 142}, POINT{450, 70}, POINT{60, 130}}) {
