@@ -2,7 +2,8 @@
 ; into Program Files with a Start-menu shortcut and an entry in Add/Remove
 ; Programs; its uninstaller removes every one of them.
 ; Built by CMake (win32/CMakeLists.txt):
-;   makensis -DVERSION=1.0.0 -DEXE=eurolire.exe -DICON=eurolire.ico
+;   makensis -DVERSION=1.0.0 "-DNAME=Convertitore Euro/Lire" -DPUBLISHER=...
+;            -DCOPYRIGHT=... -DEXE=eurolire.exe -DICON=eurolire.ico
 ;            -DOUTFILE=eurolire-1.0.0-setup.exe installer.nsi
 ; /S installs or uninstalls silently.
 
@@ -11,8 +12,8 @@ SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
 
-!define NAME "Convertitore Euro/Lire"
-!define DIRNAME "Convertitore Euro-Lire"
+; The folder's and the shortcut's name: a file name cannot hold a "/".
+!searchreplace DIRNAME "${NAME}" "/" "-"
 !define UNINSTALL_KEY \
   "Software\Microsoft\Windows\CurrentVersion\Uninstall\eurolire"
 
@@ -29,7 +30,7 @@ VIAddVersionKey /LANG=0 "ProductName" "${NAME}"
 VIAddVersionKey /LANG=0 "FileDescription" "${NAME}: installazione"
 VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=0 "LegalCopyright" "2026 The eurolire developers"
+VIAddVersionKey /LANG=0 "LegalCopyright" "${COPYRIGHT}"
 
 Page directory
 Page instfiles
@@ -43,13 +44,12 @@ Section
   SetOutPath "$INSTDIR"
   File "/oname=eurolire.exe" "${EXE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
-  ; A file name cannot hold the "/" of the program's name.
   CreateShortcut "$SMPROGRAMS\${DIRNAME}.lnk" "$INSTDIR\eurolire.exe"
 
   SetRegView 64
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Morvek"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\eurolire.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" \

@@ -214,6 +214,23 @@ TEST_F(Form1Test, TabMovesBetweenTheFieldsAndRaisesTheirFocusEvents) {
   }
 }
 
+TEST_F(Form1Test, AClickIntoAFieldRaisesItsFocusEventACaptionTakesNone) {
+  auto form = ShowForm();
+  const auto click = [](HWND control) {
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  };
+  click(Lire(*form));
+  EXPECT_EQ(log_, std::vector<std::string>{"Lire_GotFocus"});
+  EXPECT_EQ(form->converter().ActiveField(), Field::Lire);
+  click(Child(*form, 0));  // the caption EURO
+  EXPECT_EQ(GetFocus(), Lire(*form));
+  log_.clear();
+  click(Euro(*form));
+  EXPECT_EQ(log_, std::vector<std::string>{"Euro_GotFocus"});
+  EXPECT_EQ(form->converter().ActiveField(), Field::Euro);
+}
+
 TEST_F(Form1Test, ErrorIsReportedAfterTheHandlerChainOneBoxAtATime) {
   auto form = ShowForm();
   const std::string too_big = "1" + std::string(305, '0');
