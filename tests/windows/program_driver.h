@@ -18,7 +18,7 @@ namespace eurolire::testing {
 std::wstring WindowsPath(std::wstring_view path);
 
 // Polls `condition` every 10 ms until it holds or `milliseconds` pass.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000);
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 10000);
 
 class ProgramDriver {
  public:
