@@ -1,0 +1,359 @@
+#include "win32/form1.h"
+
+#include <exception>
+#include <new>
+#include <stdexcept>
+#include <tuple>
+#include <utility>
+
+#include "win32/accessible_description.h"
+#include "win32/amount_field.h"
+#include "win32/resource_ids.h"
+#include "win32/wide_text.h"
+#include "win32/win32_design.h"
+#include "window/form1_design.h"
+
+namespace eurolire {
+namespace {
+
+constexpr wchar_t kClassName[] = L"EuroLireForm1";
+// Fixed size, no maximize box: the stored design is one size.
+constexpr DWORD kStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+// Above the range that IsDialogMessage sends (DM_GETDEFID is WM_USER).
+constexpr UINT kReportMessage = WM_APP + 1;
+// Timers come after the first paint.
+constexpr UINT_PTR kDescribeTimer = 1;
+
+// Control ids, clear of IDOK and IDCANCEL, which IsDialogMessage sends for
+// Enter and Escape.
+enum ControlId : int {
+  kEuroId = 101,
+  kLireId,
+  kLabel1Id,
+  kLabel2Id,
+  kLabel3Id,
+};
+
+void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.lpszClassName = kClassName;
+  // Registered once per program; a second window reuses the class.
+  RegisterClassExW(&window_class);
+}
+
+HWND CreateLabel(HWND parent, const design::Control& stored, int id,
+                 DWORD style) {
+  return CreateWindowExW(
+      0, L"STATIC", Utf16(stored.text).c_str(),
+      WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX | style, 0, 0, 0, 0, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
+      nullptr);
+}
+
+void Place(HWND control, const design::Rect& geometry, UINT dpi, HFONT font) {
+  const RECT rect = ToRect(geometry, dpi);
+  SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+// The desktop's default GUI font, which Windows holds at the system's
+// density, at `dpi`.
+HFONT CreateDefaultGuiFont(UINT dpi) {
+  LOGFONTW font{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi),
+                         static_cast<int>(GetDpiForSystem()));
+  return CreateFontIndirectW(&font);
+}
+
+void ReplaceFont(HFONT& font, HFONT replacement) {
+  if (font) DeleteObject(font);
+  font = replacement;
+}
+
+void SetIcons(HWND window, UINT dpi) {
+  const HINSTANCE instance =
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+  for (const auto& [which, width, height] :
+       {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON},
+        std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
+    // Shared icons are loaded once and never destroyed by hand.
+    const auto icon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(EUROLIRE_ICON_ID), IMAGE_ICON,
+                   GetSystemMetricsForDpi(width, dpi),
+                   GetSystemMetricsForDpi(height, dpi), LR_SHARED));
+    if (icon) {
+      SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+    }
+  }
+}
+
+}  // namespace
+
+Form1::Form1(HINSTANCE instance, NumberConventions conventions, Hooks hooks)
+    : hooks_(std::move(hooks)),
+      converter_(*this, conventions),
+      background_(CreateSolidBrush(ToColorRef(design::kBackground))) {
+  RegisterFormClass(instance, &Form1::WindowProc);
+  CreateWindowExW(kExStyle, kClassName, Utf16(design::kTitle).c_str(), kStyle,
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                  nullptr, nullptr, instance, this);
+  if (!hwnd_) throw std::runtime_error("the window could not be created");
+
+  // Created in this z-order, which differs from the order the design stores
+  // them in: the dialog manager tabs in z-order (Euro, then Lire), and
+  // screen readers name a field after the label just before it.
+  const std::wstring decimal = Utf16(conventions.decimal_separator);
+  label1_ = CreateLabel(hwnd_, design::kLabel1, kLabel1Id, 0);
+  euro_ = std::make_unique<AmountField>(hwnd_, kEuroId, decimal);
+  label2_ = CreateLabel(hwnd_, design::kLabel2, kLabel2Id, 0);
+  lire_ = std::make_unique<AmountField>(hwnd_, kLireId, decimal);
+  // Below the client area: at the window's fixed size it is never seen.
+  label3_ = CreateLabel(hwnd_, design::kLabel3, kLabel3Id, SS_NOTIFY);
+  focus_ = euro_->hwnd();
+
+  Layout(GetDpiForWindow(hwnd_));
+  CentreOnWorkArea();
+
+  Handle("Form_Load", [this] { converter_.Form_Load(); });
+}
+
+Form1::~Form1() {
+  if (hwnd_) {
+    // Destroyed by its owner, not closed by the user: no message reaches
+    // this object any more and the program is not told to quit.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  for (HFONT font : {field_font_, caption_font_, label3_font_}) {
+    if (font) DeleteObject(font);
+  }
+  DeleteObject(background_);
+}
+
+void Form1::Show(int show_command) {
+  // Activation gives the focus to Euro (WM_ACTIVATE); a window shown without
+  // being activated gets it here.
+  ShowWindow(hwnd_, show_command);
+  UpdateWindow(hwnd_);
+  if (GetFocus() != euro_->hwnd() && GetFocus() != lire_->hwnd()) {
+    SetFocus(euro_->hwnd());
+  }
+  // The accessibility service takes a while to load: not before the window
+  // is on the screen.
+  SetTimer(hwnd_, kDescribeTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+bool Form1::PreTranslateMessage(MSG& message) {
+  return euro_->TakeKeypadDecimal(message) ||
+         lire_->TakeKeypadDecimal(message) || IsDialogMessageW(hwnd_, &message);
+}
+
+std::string Form1::Text(Field field) const {
+  return Utf8(FieldOf(field).Text());
+}
+
+void Form1::SetText(Field field, const std::string& text) {
+  FieldOf(field).SetText(Utf16(text));
+}
+
+LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
+                                   LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Form1*>(
+        reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    form->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(hwnd, message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    form->hwnd_ = nullptr;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    return DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+  return form->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      const auto control = reinterpret_cast<HWND>(lparam);
+      if (control != label1_ && control != label2_) break;
+      // The captions draw no background of their own: the window's grey.
+      const auto dc = reinterpret_cast<HDC>(wparam);
+      SetTextColor(dc, ToColorRef(design::kCaptionColour));
+      SetBkMode(dc, TRANSPARENT);
+      return reinterpret_cast<LRESULT>(background_);
+    }
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(hwnd_, &client);
+      FillRect(reinterpret_cast<HDC>(wparam), &client, background_);
+      return 1;
+    }
+    case WM_ACTIVATE:
+      // The focus goes back to the field that had it, not to the window.
+      if (!focus_) break;
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus == euro_->hwnd() || focus == lire_->hwnd()) focus_ = focus;
+      } else if (!HIWORD(wparam)) {
+        SetFocus(focus_);
+      }
+      return 0;
+    case WM_SETFOCUS:
+      if (!focus_) break;
+      SetFocus(focus_);
+      return 0;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      Layout(HIWORD(wparam));
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+      return 0;
+    }
+    case kReportMessage:
+      ReportPending();
+      return 0;
+    case WM_TIMER:
+      if (wparam != kDescribeTimer) break;
+      KillTimer(hwnd_, kDescribeTimer);
+      SetAccessibleDescription(euro_->hwnd(), design::kEuroDescription);
+      SetAccessibleDescription(lire_->hwnd(), design::kLireDescription);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+void Form1::OnCommand(int id, int code) {
+  switch (id) {
+    case kEuroId:
+      if (code == EN_SETFOCUS) {
+        Handle("Euro_GotFocus", [this] { converter_.Euro_GotFocus(); });
+      } else if (code == EN_CHANGE) {
+        Handle("Euro_Change", [this] { converter_.Euro_Change(); });
+      }
+      break;
+    case kLireId:
+      if (code == EN_SETFOCUS) {
+        Handle("Lire_GotFocus", [this] { converter_.Lire_GotFocus(); });
+      } else if (code == EN_CHANGE) {
+        Handle("Lire_Change", [this] { converter_.Lire_Change(); });
+      }
+      break;
+    case kLabel3Id:
+      // A double click is one click: it raises STN_DBLCLK, not a second
+      // STN_CLICKED.
+      if (code == STN_CLICKED) {
+        Handle("Label3_Click", [this] {
+          if (hooks_.label3_click) hooks_.label3_click();
+        });
+      }
+      break;
+  }
+}
+
+void Form1::Layout(UINT dpi) {
+  ReplaceFont(field_font_, CreateStoredFont(design::kFieldFont, dpi));
+  ReplaceFont(caption_font_, CreateStoredFont(design::kCaptionFont, dpi));
+  ReplaceFont(label3_font_, CreateDefaultGuiFont(dpi));
+  Place(label1_, design::kLabel1.geometry, dpi, caption_font_);
+  euro_->Place(design::kEuro.geometry, dpi, field_font_);
+  Place(label2_, design::kLabel2.geometry, dpi, caption_font_);
+  lire_->Place(design::kLire.geometry, dpi, field_font_);
+  Place(label3_, design::kLabel3.geometry, dpi, label3_font_);
+  SetIcons(hwnd_, dpi);
+
+  const int width = Scale(design::kClientWidth, dpi);
+  const int height = Scale(design::kClientHeight, dpi);
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  // Where the frame the system draws differs from the one computed (its
+  // density not yet changed, a theme), the client area is what counts.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  if (client.right != width || client.bottom != height) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + width - client.right,
+                 size.cy + height - client.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
+}
+
+void Form1::CentreOnWorkArea() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  RECT frame;
+  GetWindowRect(hwnd_, &frame);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, 0, 0,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+}
+
+AmountField& Form1::FieldOf(Field field) const {
+  return field == Field::Euro ? *euro_ : *lire_;
+}
+
+void Form1::Handle(std::string_view name,
+                   const std::function<void()>& handler) {
+  // An exception must not cross the window procedure, so every one ends
+  // here, as a run-time error if it is not one already.
+  try {
+    if (hooks_.before_handler) hooks_.before_handler(name);
+    handler();
+  } catch (const RunTimeError& error) {
+    ReportLater(error);
+  } catch (const std::bad_alloc&) {
+    ReportLater(RunTimeError(kOutOfMemoryNumber, "out of memory"));
+  } catch (const std::exception& error) {
+    ReportLater(RunTimeError(kInternalErrorNumber, error.what()));
+  } catch (...) {
+    ReportLater(RunTimeError(kInternalErrorNumber, "unknown exception"));
+  }
+}
+
+void Form1::ReportLater(const RunTimeError& error) {
+  // A message box shown from inside a change handler would run a modal loop
+  // with the fields half-updated: report once everything has unwound. Later
+  // errors before then add nothing.
+  if (pending_error_) return;
+  pending_error_ = error;
+  PostMessageW(hwnd_, kReportMessage, 0, 0);
+}
+
+void Form1::ReportPending() {
+  std::optional<RunTimeError> error = std::exchange(pending_error_, {});
+  // The report's own modal loop runs handlers too; what they raise while it
+  // is open adds no second box.
+  if (!error || reporting_ || !hooks_.report_error) return;
+  reporting_ = true;
+  try {
+    hooks_.report_error(hwnd_, *error);
+  } catch (...) {
+    // Nothing left to report it with.
+  }
+  reporting_ = false;
+}
+
+}  // namespace eurolire
