@@ -3,6 +3,9 @@
 #ifndef EUROLIRE_CONVERTER_RUN_TIME_ERROR_H_
 #define EUROLIRE_CONVERTER_RUN_TIME_ERROR_H_
 
+#include <exception>
+#include <new>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -49,6 +52,27 @@ class DivisionByZeroError : public RunTimeError {
   explicit DivisionByZeroError(const std::string& what)
       : RunTimeError(kDivisionByZeroNumber, what) {}
 };
+
+// Runs `action` and returns the error that abandoned it, if any, for a front
+// end to report: a RunTimeError as it is, running out of memory as
+// kOutOfMemoryNumber, any other exception as kInternalErrorNumber. Nothing
+// escapes, so a handler can run where no exception may pass (a Qt signal, a
+// window procedure).
+template <typename Action>
+std::optional<RunTimeError> CatchRunTimeError(Action&& action) {
+  try {
+    action();
+  } catch (const RunTimeError& error) {
+    return error;
+  } catch (const std::bad_alloc&) {
+    return RunTimeError(kOutOfMemoryNumber, "out of memory");
+  } catch (const std::exception& error) {
+    return RunTimeError(kInternalErrorNumber, error.what());
+  } catch (...) {
+    return RunTimeError(kInternalErrorNumber, "unknown exception");
+  }
+  return std::nullopt;
+}
 
 }  // namespace eurolire
 

@@ -1,7 +1,6 @@
 #include "win32/form1.h"
 
-#include <exception>
-#include <new>
+#include <optional>
 #include <stdexcept>
 #include <tuple>
 #include <utility>
@@ -317,19 +316,12 @@ AmountField& Form1::FieldOf(Field field) const {
 
 void Form1::Handle(std::string_view name,
                    const std::function<void()>& handler) {
-  // An exception must not cross the window procedure, so every one ends
-  // here, as a run-time error if it is not one already.
-  try {
-    if (hooks_.before_handler) hooks_.before_handler(name);
-    handler();
-  } catch (const RunTimeError& error) {
-    ReportLater(error);
-  } catch (const std::bad_alloc&) {
-    ReportLater(RunTimeError(kOutOfMemoryNumber, "out of memory"));
-  } catch (const std::exception& error) {
-    ReportLater(RunTimeError(kInternalErrorNumber, error.what()));
-  } catch (...) {
-    ReportLater(RunTimeError(kInternalErrorNumber, "unknown exception"));
+  // An exception must not cross the window procedure.
+  if (std::optional<RunTimeError> error = CatchRunTimeError([&] {
+        if (hooks_.before_handler) hooks_.before_handler(name);
+        handler();
+      })) {
+    ReportLater(*error);
   }
 }
 

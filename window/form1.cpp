@@ -13,8 +13,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
-#include <exception>
-#include <new>
+#include <optional>
 #include <utility>
 
 #include "window/amount_field.h"
@@ -197,16 +196,9 @@ AmountField* Form1::FieldOf(Field field) const {
 void Form1::Handle(std::string_view name,
                    const std::function<void()>& handler) {
   if (hooks_.before_handler) hooks_.before_handler(name);
-  // An exception must not cross a Qt signal emission or the event loop, so
-  // every one ends here, as a run-time error if it is not one already.
-  try {
-    handler();
-  } catch (const RunTimeError& error) {
-    ReportLater(error);
-  } catch (const std::bad_alloc&) {
-    ReportLater(RunTimeError(kOutOfMemoryNumber, "out of memory"));
-  } catch (const std::exception& error) {
-    ReportLater(RunTimeError(kInternalErrorNumber, error.what()));
+  // An exception must not cross a Qt signal emission or the event loop.
+  if (std::optional<RunTimeError> error = CatchRunTimeError(handler)) {
+    ReportLater(*error);
   }
 }
 
