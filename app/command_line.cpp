@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <cstdint>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -25,9 +26,48 @@ struct Request {
   std::string problem;  // why the arguments make no sense, if they don't
 };
 
-std::optional<Field> DirectionOption(std::string_view argument) {
-  if (argument == "--euro") return Field::Euro;
-  if (argument == "--lire") return Field::Lire;
+enum class Option { kHelp, kVersion, kEuro, kLire };
+
+// The program's own options; --euro and --lire may also carry an amount
+// after "=".
+struct OwnOption {
+  std::string_view name;
+  Option option;
+};
+constexpr OwnOption kOwnOptions[] = {{"--help", Option::kHelp},
+                                     {"-h", Option::kHelp},
+                                     {"--version", Option::kVersion},
+                                     {"--euro", Option::kEuro},
+                                     {"--lire", Option::kLire}};
+
+// Qt's options that take the next argument as their value ("-style
+// fusion"), so that the value is not taken for an amount.
+constexpr std::string_view kQtOptionsWithValue[] = {"platform",
+                                                    "platformpluginpath",
+                                                    "platformtheme",
+                                                    "plugin",
+                                                    "qwindowgeometry",
+                                                    "qwindowicon",
+                                                    "qwindowtitle",
+                                                    "session",
+                                                    "style",
+                                                    "stylesheet",
+                                                    "display",
+                                                    "geometry",
+                                                    "name",
+                                                    "title",
+                                                    "visual"};
+
+std::optional<Option> FindOwnOption(std::string_view argument) {
+  for (const OwnOption& own : kOwnOptions) {
+    const bool can_carry =
+        own.option == Option::kEuro || own.option == Option::kLire;
+    if (argument == own.name ||
+        (can_carry && argument.starts_with(own.name) &&
+         argument.substr(own.name.size()).starts_with('='))) {
+      return own.option;
+    }
+  }
   return std::nullopt;
 }
 
@@ -37,6 +77,14 @@ bool LooksLikeOption(std::string_view argument) {
   return argument.size() > 1 && argument[0] == '-' &&
          ((argument[1] >= 'a' && argument[1] <= 'z') ||
           (argument[1] >= 'A' && argument[1] <= 'Z'));
+}
+
+bool IsQtOptionWithValue(std::string_view argument) {
+  argument.remove_prefix(argument.find_first_not_of('-'));
+  for (std::string_view name : kQtOptionsWithValue) {
+    if (argument == name) return true;
+  }
+  return false;
 }
 
 void SetSource(Request& request, Field source) {
@@ -51,24 +99,27 @@ Request Parse(const std::vector<std::string_view>& arguments) {
   bool options_ended = false;
   for (std::string_view argument : arguments) {
     if (!options_ended) {
-      const std::size_t equals = argument.find('=');
-      const std::string_view name = argument.substr(0, equals);
       if (argument == "--") {
         options_ended = true;
         continue;
       }
-      if (argument == "--help" || argument == "-h") {
-        request.help = true;
-        continue;
-      }
-      if (argument == "--version") {
-        request.version = true;
-        continue;
-      }
-      if (const std::optional<Field> source = DirectionOption(name)) {
-        SetSource(request, *source);
-        if (equals != std::string_view::npos) {
-          request.amounts.push_back(argument.substr(equals + 1));
+      if (const std::optional<Option> option = FindOwnOption(argument)) {
+        switch (*option) {
+          case Option::kHelp:
+            request.help = true;
+            break;
+          case Option::kVersion:
+            request.version = true;
+            break;
+          case Option::kEuro:
+          case Option::kLire:
+            SetSource(request,
+                      *option == Option::kEuro ? Field::Euro : Field::Lire);
+            if (const std::size_t equals = argument.find('=');
+                equals != std::string_view::npos) {
+              request.amounts.push_back(argument.substr(equals + 1));
+            }
+            break;
         }
         continue;
       }
@@ -115,36 +166,67 @@ std::string HelpText(const NumberConventions& conventions) {
          "è, 2 se gli argomenti sono sbagliati.\n";
 }
 
-// `text` for a message: at most kQuotedCharacters characters, in quotes,
-// with control characters (C0, DEL and C1) written as escapes so that a line
-// of input cannot drive the user's terminal.
+// The length of the well-formed UTF-8 sequence at the start of `text`, or
+// 0 when it starts with a byte that begins none.
+std::size_t Utf8SequenceLength(std::string_view text) {
+  const auto byte = [text](std::size_t i) {
+    return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+  };
+  const auto in = [](unsigned char b, unsigned char low, unsigned char high) {
+    return b >= low && b <= high;
+  };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  if (in(lead, 0xC2, 0xDF)) return in(byte(1), 0x80, 0xBF) ? 2 : 0;
+  // The second byte's range rules out overlong forms and surrogates.
+  unsigned char low = 0x80, high = 0xBF;
+  if (lead == 0xE0) low = 0xA0;
+  if (lead == 0xED) high = 0x9F;
+  if (lead == 0xF0) low = 0x90;
+  if (lead == 0xF4) high = 0x8F;
+  if (in(lead, 0xE0, 0xEF)) {
+    return in(byte(1), low, high) && in(byte(2), 0x80, 0xBF) ? 3 : 0;
+  }
+  if (in(lead, 0xF0, 0xF4)) {
+    return in(byte(1), low, high) && in(byte(2), 0x80, 0xBF) &&
+                   in(byte(3), 0x80, 0xBF)
+               ? 4
+               : 0;
+  }
+  return 0;
+}
+
+// `text` for a message: at most kQuotedCharacters characters, in quotes.
+// Control characters (C0, DEL, C1) and bytes that are no UTF-8 are written
+// as escapes, so that a line of input cannot drive the user's terminal.
 std::string Quote(std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
-  const auto escape = [](std::string& out, unsigned char byte) {
-    out += "\\x";
-    out.push_back(kHex[byte >> 4]);
-    out.push_back(kHex[byte & 0xF]);
+  const auto escape = [](std::string& out, std::string_view bytes) {
+    for (const char c : bytes) {
+      const auto byte = static_cast<unsigned char>(c);
+      out += "\\x";
+      out.push_back(kHex[byte >> 4]);
+      out.push_back(kHex[byte & 0xF]);
+    }
   };
   std::string quoted = "\"";
   std::size_t characters = 0;
   std::size_t i = 0;
-  for (; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const bool continuation = (byte & 0xC0) == 0x80;
-    if (!continuation && characters++ == kQuotedCharacters) break;
-    if (byte < 0x20 || byte == 0x7F) {
-      escape(quoted, byte);
-    } else if (byte == 0xC2 && i + 1 < text.size() &&
-               static_cast<unsigned char>(text[i + 1]) < 0xA0 &&
-               static_cast<unsigned char>(text[i + 1]) >= 0x80) {
-      escape(quoted, byte);
-      escape(quoted, static_cast<unsigned char>(text[++i]));
-    } else if (byte == '"' || byte == '\\') {
+  for (; i < text.size() && characters < kQuotedCharacters; ++characters) {
+    const std::size_t length = Utf8SequenceLength(text.substr(i));
+    const std::string_view character = text.substr(i, length ? length : 1);
+    const auto first = static_cast<unsigned char>(character[0]);
+    const bool c1 =
+        first == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
+    if (length == 0 || first < 0x20 || first == 0x7F || c1) {
+      escape(quoted, character);
+    } else if (first == '"' || first == '\\') {
       quoted.push_back('\\');
-      quoted.push_back(static_cast<char>(byte));
+      quoted.push_back(character[0]);
     } else {
-      quoted.push_back(static_cast<char>(byte));
+      quoted += character;
     }
+    i += character.size();
   }
   if (i < text.size()) quoted += "...";
   quoted += '"';
@@ -159,7 +241,7 @@ class Conversion {
       : source_(source), conventions_(conventions), out_(out), err_(err) {}
 
   // `line` is the amount's line on standard input, or 0 for an argument.
-  void Convert(std::string_view text, long line) {
+  void Convert(std::string_view text, std::int64_t line) {
     try {
       out_ << ConvertText(text, source_, conventions_) << '\n';
       return;
@@ -177,11 +259,14 @@ class Conversion {
   bool all_converted() const { return all_converted_; }
 
  private:
-  void Fail(long line, const std::string& message) {
+  void Fail(std::int64_t line, const std::string& message) {
     all_converted_ = false;
-    err_ << "eurolire: ";
-    if (line > 0) err_ << "riga " << line << ": ";
-    err_ << message << '\n';
+    // One piece, so that an unbuffered standard error writes it at once.
+    std::string text = "eurolire: ";
+    if (line > 0) text += "riga " + std::to_string(line) + ": ";
+    text += message;
+    text += '\n';
+    err_ << text;
   }
 
   Field source_;
@@ -190,6 +275,14 @@ class Conversion {
   std::ostream& err_;
   bool all_converted_ = true;
 };
+
+// Flushes `out`; false, with a message on `err`, when the output failed.
+bool Flushed(std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return true;
+  err << "eurolire: non è stato possibile scrivere i risultati\n";
+  return false;
+}
 
 int ConvertAll(const Request& request, const NumberConventions& conventions,
                std::istream& in, std::ostream& out, std::ostream& err) {
@@ -200,29 +293,31 @@ int ConvertAll(const Request& request, const NumberConventions& conventions,
     }
   } else {
     std::string line;
-    for (long number = 1; std::getline(in, line); ++number) {
+    // A failed write stops the run: nothing more would reach the output.
+    for (std::int64_t number = 1; out && std::getline(in, line); ++number) {
       // Files written on Windows end their lines with "\r\n".
       if (line.ends_with('\r')) line.pop_back();
       conversion.Convert(line, number);
     }
+    // A read error ends the loop as the end of the input would.
+    if (in.bad()) {
+      err << "eurolire: non è stato possibile leggere lo standard input\n";
+      return kExitNotConverted;
+    }
   }
-  out.flush();
-  if (!out) {
-    err << "eurolire: non è stato possibile scrivere i risultati\n";
-    return kExitNotConverted;
-  }
-  return conversion.all_converted() ? kExitConverted : kExitNotConverted;
+  if (!Flushed(out, err)) return kExitNotConverted;
+  return conversion.all_converted() ? kExitSuccess : kExitNotConverted;
 }
 
 }  // namespace
 
 bool WantsCommandLine(const std::vector<std::string_view>& arguments) {
-  for (std::string_view argument : arguments) {
-    const std::string_view name = argument.substr(0, argument.find('='));
-    if (argument == "--help" || argument == "-h" || argument == "--version" ||
-        DirectionOption(name)) {
-      return true;
-    }
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    // The window takes no words of its own: an amount, or a word meant as
+    // one, is for the command line, which explains what it lacks.
+    if (FindOwnOption(argument) || !LooksLikeOption(argument)) return true;
+    if (IsQtOptionWithValue(argument)) ++i;
   }
   return false;
 }
@@ -233,8 +328,7 @@ int RunCommandLine(const std::vector<std::string_view>& arguments,
   const Request request = Parse(arguments);
   if (request.help || request.version) {
     out << (request.help ? HelpText(conventions) : std::string(kVersionText));
-    out.flush();
-    return out ? kExitConverted : kExitNotConverted;
+    return Flushed(out, err) ? kExitSuccess : kExitNotConverted;
   }
   if (!request.problem.empty()) {
     err << "eurolire: " << request.problem << '\n' << kTryHelp;

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace eurolire {
 
-// Opens a message box, modal to `window`, with `ErrorReportText`. It returns
+// Opens a message box, modal to `window`, with `ErrorReportText`
+// (app/error_text.h). It returns
 // at once (no nested event loop); while one report is open, later errors add
 // no second box.
 void ReportRunTimeError(QWidget& window, const RunTimeError& error);

@@ -1,5 +1,7 @@
 // The euro-lire converter: starts Form1 and runs until it is closed, or,
 // asked on the command line, converts amounts in the terminal.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QLocale>
 #include <iostream>
@@ -17,10 +19,14 @@
 namespace {
 
 int RunInTerminal(const std::vector<std::string_view>& arguments) {
-  // Reading a line must not flush the output: a million lines would mean a
-  // million writes.
+  // Neither reading a line nor writing a message may flush the output: a
+  // million lines would mean a million writes.
   std::ios::sync_with_stdio(false);
   std::cin.tie(nullptr);
+  std::cerr.tie(nullptr);
+  // Into a file or a pipe, messages too are written in blocks; a terminal
+  // shows each as it comes.
+  if (!isatty(STDERR_FILENO)) std::cerr.unsetf(std::ios_base::unitbuf);
   return eurolire::RunCommandLine(arguments,
                                   eurolire::ConventionsOf(QLocale::system()),
                                   std::cin, std::cout, std::cerr);

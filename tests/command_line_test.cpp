@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ios>
 #include <regex>
 #include <sstream>
 #include <streambuf>
@@ -219,6 +220,21 @@ TEST(CommandLineTest, MessagesQuoteAShortTextWithoutControlCharacters) {
   EXPECT_NE(long_line.err.find('"' + std::string(40, 'a') + "...\""),
             std::string::npos)
       << long_line.err;
+  // Bytes that are no UTF-8 are escaped one by one, forty at the most.
+  const Outcome invalid =
+      RunWith({"--euro"}, std::string(1 << 20, '\x80') + "\n");
+  EXPECT_LT(invalid.err.size(), 250u);
+  EXPECT_EQ(invalid.err.find('\x80'), std::string::npos);
+  std::string escaped;
+  for (int i = 0; i < 40; ++i) escaped += "\\x80";
+  EXPECT_NE(invalid.err.find('"' + escaped + "...\""), std::string::npos)
+      << invalid.err;
+  const Outcome lone_csi = RunWith({"--euro"},
+                                   "1\x9B"
+                                   "2\n");
+  EXPECT_NE(lone_csi.err.find("\"1\\x9b2\""), std::string::npos)
+      << lone_csi.err;
+
   // Forty characters of two bytes each are cut between characters.
   std::string e_acute;
   for (int i = 0; i < 45; ++i) e_acute += "\xC3\xA8";
@@ -244,7 +260,7 @@ TEST(CommandLineTest, AFailedWriteIsReportedNotCalledSuccess) {
   EXPECT_NE(err.str().find("scrivere"), std::string::npos) << err.str();
 }
 
-TEST(CommandLineTest, OnlyOwnOptionsTakeTheProgramAwayFromTheWindow) {
+TEST(CommandLineTest, OwnOptionsAndAmountsTakeTheProgramAwayFromTheWindow) {
   struct Row {
     std::vector<std::string_view> arguments;
     bool command_line;
@@ -253,15 +269,63 @@ TEST(CommandLineTest, OnlyOwnOptionsTakeTheProgramAwayFromTheWindow) {
       {{}, false},
       {{"-platform", "offscreen"}, false},
       {{"--display", ":1"}, false},
+      {{"-style", "fusion", "-reverse"}, false},
       {{"--euro"}, true},
       {{"--lire=5"}, true},
       {{"-style", "fusion", "--version"}, true},
       {{"-h"}, true},
+      // No display needed to say what is missing.
+      {{"12"}, true},
+      {{"-5"}, true},
+      {{"-platform", "offscreen", "12"}, true},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(WantsCommandLine(row.arguments), row.command_line)
-        << (row.arguments.empty() ? "(none)" : row.arguments[0]);
+    std::string named;
+    for (std::string_view argument : row.arguments) {
+      named += std::string(argument) + " ";
+    }
+    EXPECT_EQ(WantsCommandLine(row.arguments), row.command_line) << named;
   }
+}
+
+// A stream buffer whose reading fails, as a directory given as input.
+class UnreadableBuffer : public std::streambuf {
+ protected:
+  int_type underflow() override { throw std::ios_base::failure("unreadable"); }
+};
+
+TEST(CommandLineTest, AFailedReadIsReportedNotTakenForTheEnd) {
+  UnreadableBuffer buffer;
+  std::istream in(&buffer);
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunCommandLine({"--lire"}, kItalian, in, out, err),
+            kExitNotConverted);
+  EXPECT_NE(err.str().find("leggere"), std::string::npos) << err.str();
+}
+
+TEST(CommandLineTest, AFailedWriteOfHelpIsReportedToo) {
+  FailingBuffer buffer;
+  std::ostream out(&buffer);
+  std::istringstream in;
+  std::ostringstream err;
+  EXPECT_EQ(RunCommandLine({"--help"}, kItalian, in, out, err),
+            kExitNotConverted);
+  EXPECT_NE(err.str().find("scrivere"), std::string::npos) << err.str();
+}
+
+TEST(CommandLineTest, AFailedWriteStopsReading) {
+  FailingBuffer output;
+  std::ostream out(&output);
+  std::string lines;
+  for (int i = 0; i < 100'000; ++i) lines += "12\n";
+  std::istringstream in(lines);
+  std::ostringstream err;
+  EXPECT_EQ(RunCommandLine({"--euro"}, kItalian, in, out, err),
+            kExitNotConverted);
+  // Stopped at the first failed line, not read to the end.
+  EXPECT_FALSE(in.eof());
+  EXPECT_GT(in.rdbuf()->in_avail(), 0);
 }
 
 }  // namespace

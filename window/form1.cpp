@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QWindow>
 #include <optional>
 #include <utility>
@@ -150,16 +151,24 @@ void Form1::showEvent(QShowEvent* event) {
   if (QWindow* window = windowHandle()) window->installEventFilter(this);
 }
 
-void Form1::CentreFrame() {
+bool Form1::CentreFrame() {
   const QScreen* screen = this->screen();
   const QSize frame = frameGeometry().size();
-  // No frame (no window manager, or one that draws none): the client area
-  // is centred already.
-  if (!screen || frame == size()) return;
+  if (!screen || frame == size()) return false;
   // `move` places the frame's top-left corner.
   move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame,
                            screen->availableGeometry())
            .topLeft());
+  return true;
+}
+
+void Form1::CentreFrameOnceFramed(int tries) {
+  // No frame (no window manager, or one that draws none) leaves the client
+  // area centred already; a window manager slow to frame the window gets a
+  // little time.
+  if (CentreFrame() || tries <= 1) return;
+  QTimer::singleShot(100, this,
+                     [this, tries] { CentreFrameOnceFramed(tries - 1); });
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/) {
@@ -172,7 +181,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == windowHandle() && event->type() == QEvent::Expose &&
       windowHandle()->isExposed()) {
     windowHandle()->removeEventFilter(this);
-    CentreFrame();
+    CentreFrameOnceFramed(5);
   }
   if (watched != label3_) return QWidget::eventFilter(watched, event);
   // A double click is one click: its second release opens nothing more.

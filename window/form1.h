@@ -67,8 +67,12 @@ class Form1 : public QWidget, public ConverterView {
   void Handle(std::string_view name, const std::function<void()>& handler);
   void ReportLater(const RunTimeError& error);
   // Moves the window so that its frame, not only its client area, is
-  // centred on the available area of its screen.
-  void CentreFrame();
+  // centred on the available area of its screen; false, moving nothing,
+  // while no frame is known.
+  bool CentreFrame();
+  // CentreFrame, tried again a few times a tenth of a second apart while no
+  // frame is known.
+  void CentreFrameOnceFramed(int tries);
   void Euro_GotFocus();
   void Label3_Click();
 

@@ -1,7 +1,8 @@
 // The stored design of the converter window, Form1: its title, client size,
-// colours and fonts, and each control's name, text, geometry and tab index.
-// Standard C++ only: the Qt window and the Win32 window are both built from
-// these values, so the two cannot drift apart.
+// colours and fonts, and each control's name, text and geometry. Standard
+// C++ only: the Qt window (window/) and the Win32 window (win32/) are both
+// built from these values, so no number or text is written twice. Only the
+// fields take the focus, Euro first, then Lire.
 // Geometry is stored in twips, as the window was designed; at 96 dots per
 // inch 15 twips make one pixel, and every stored value is a whole number of
 // pixels (checked at compile time below).
@@ -48,16 +49,11 @@ struct Font {
   int weight = 400;  // 400 normal, 700 bold
 };
 
-enum class Kind { kTextBox, kLabel };
-
-// One control as the window description stores it. `tab_index` only orders
-// the controls; labels never take the focus.
+// One control as the window description stores it.
 struct Control {
   std::string_view name;
-  Kind kind;
   std::string_view text;  // the caption; empty for the fields
   Rect geometry;
-  int tab_index;
 };
 
 inline constexpr std::string_view kTitle =
@@ -72,18 +68,16 @@ inline constexpr Font kFieldFont{"Arial", 18, 700};
 inline constexpr Font kCaptionFont{"Arial", 21.75, 700};
 inline constexpr Rgb kCaptionColour{255, 255, 0};
 
-inline constexpr Control kLire{"Lire", Kind::kTextBox, "",
-                               FromTwips(1680, 1200, 4815, 555), 1};
-inline constexpr Control kEuro{"Euro", Kind::kTextBox, "",
-                               FromTwips(1680, 420, 4815, 555), 0};
+inline constexpr Control kLire{"Lire", "", FromTwips(1680, 1200, 4815, 555)};
+inline constexpr Control kEuro{"Euro", "", FromTwips(1680, 420, 4815, 555)};
 // In the platform's font and colours, opaque. Its top lies below the client
 // area, so at the window's fixed size it is never seen.
-inline constexpr Control kLabel3{"Label3", Kind::kLabel, "Label3",
-                                 FromTwips(2970, 2790, 2400, 195), 4};
-inline constexpr Control kLabel2{"Label2", Kind::kLabel, "LIRE",
-                                 FromTwips(360, 1260, 1155, 435), 3};
-inline constexpr Control kLabel1{"Label1", Kind::kLabel, "EURO",
-                                 FromTwips(360, 480, 1275, 435), 2};
+inline constexpr Control kLabel3{"Label3", "Label3",
+                                 FromTwips(2970, 2790, 2400, 195)};
+inline constexpr Control kLabel2{"Label2", "LIRE",
+                                 FromTwips(360, 1260, 1155, 435)};
+inline constexpr Control kLabel1{"Label1", "EURO",
+                                 FromTwips(360, 480, 1275, 435)};
 
 // What a screen reader says of each field beyond its name.
 inline constexpr std::string_view kEuroDescription = "Importo in euro";

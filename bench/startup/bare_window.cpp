@@ -12,14 +12,14 @@
 namespace {
 
 using eurolire::ToQFont;
+using eurolire::ToQRect;
 using eurolire::ToQString;
 namespace design = eurolire::design;
 
 template <typename Control>
 Control* Place(const design::Control& stored, QWidget* window) {
   auto* control = new Control(window);
-  const design::Rect& at = stored.geometry;
-  control->setGeometry(at.left, at.top, at.width, at.height);
+  control->setGeometry(ToQRect(stored.geometry));
   return control;
 }
 

@@ -27,6 +27,8 @@ for _ in $(seq 100); do
   [ -S "$XDG_RUNTIME_DIR/wayland-eurolire" ] && break
   sleep 0.1
 done
+[ -S "$XDG_RUNTIME_DIR/wayland-eurolire" ] ||
+  { echo "weston did not start:"; cat "$scratch/weston.log"; exit 1; }
 export WAYLAND_DISPLAY=wayland-eurolire
 
 # No fallback to X11: the Wayland platform plugin or nothing.

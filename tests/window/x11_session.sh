@@ -16,6 +16,7 @@ trap cleanup EXIT
 
 # -displayfd picks a free display and tells its number, so that tests run
 # side by side never meet on one display.
+: >"$scratch/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
   3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
 pids+=($!)
@@ -47,10 +48,13 @@ case "$wm" in
     openbox >"$scratch/wm.log" 2>&1 &
     pids+=($!)
     # The window manager is up once it names itself on the root window.
+    up=
     for _ in $(seq 100); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+        up=1 && break
       sleep 0.1
     done
+    [ -n "$up" ] || { echo "openbox did not start"; cat "$scratch/wm.log"; exit 1; }
     ;;
   *) echo "unknown window manager: $wm"; exit 2 ;;
 esac
