@@ -3,8 +3,7 @@
 #include <objbase.h>
 #include <windows.h>
 
-#include <exception>
-#include <new>
+#include <optional>
 
 #include "app/web_link.h"
 #include "converter/run_time_error.h"
@@ -17,29 +16,25 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/,
   // For the accessibility properties and the shell; a failure leaves the
   // window working without them.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  try {
-    eurolire::Form1 form(instance, eurolire::UserLocaleConventions(),
-                         {.label3_click = eurolire::OpenSiteAddress,
-                          .report_error = eurolire::ReportRunTimeError,
-                          .before_handler = {}});
-    form.Show(show_command);
+  int exit_code = 1;
+  const std::optional<eurolire::RunTimeError> error =
+      eurolire::CatchRunTimeError([instance, show_command, &exit_code] {
+        eurolire::Form1 form(instance, eurolire::UserLocaleConventions(),
+                             {.label3_click = eurolire::OpenSiteAddress,
+                              .report_error = eurolire::ReportRunTimeError,
+                              .before_handler = {}});
+        form.Show(show_command);
 
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-      if (form.PreTranslateMessage(message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
-  } catch (const std::bad_alloc&) {
-    // No window to go on with: the report, then the end.
-    eurolire::ReportRunTimeError(
-        nullptr,
-        eurolire::RunTimeError(eurolire::kOutOfMemoryNumber, "out of memory"));
-  } catch (const std::exception& error) {
-    eurolire::ReportRunTimeError(
-        nullptr,
-        eurolire::RunTimeError(eurolire::kInternalErrorNumber, error.what()));
-  }
-  return 1;
+        MSG message{};
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+          if (form.PreTranslateMessage(message)) continue;
+          TranslateMessage(&message);
+          DispatchMessageW(&message);
+        }
+        exit_code = static_cast<int>(message.wParam);
+      });
+  // Only the window's own making can fail here, handlers report their
+  // errors themselves: no window to go on with, so the report, then the end.
+  if (error) eurolire::ReportRunTimeError(nullptr, *error);
+  return error ? 1 : exit_code;
 }
