@@ -6,14 +6,7 @@
 # Usage: wayland_test.sh EUROLIRE COLOUR_COUNT
 set -euo pipefail
 program=$1 colour_count=$2
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/scratch.sh"
 export XDG_RUNTIME_DIR=$scratch/runtime HOME=$scratch
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY

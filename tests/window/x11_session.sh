@@ -5,14 +5,7 @@
 set -euo pipefail
 wm=$1
 shift
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/scratch.sh"
 
 # -displayfd picks a free display and tells its number, so that tests run
 # side by side never meet on one display.
