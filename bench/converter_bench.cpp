@@ -6,7 +6,7 @@
 
 #include "converter/converter.h"
 #include "converter/number_text.h"
-#include "tests/fake_view.h"
+#include "tests/converter/fake_view.h"
 
 namespace eurolire {
 namespace {

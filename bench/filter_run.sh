@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 lines=${2:-1000000}
 runs=${3:-7}
-program=$build/app/eurolire
+program=$build/qt/eurolire
 [ -x "$program" ] || { echo "build first: $program"; exit 1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "converter/converter.h"
-#include "tests/fake_view.h"
-#include "window/form1.h"
+#include "qt/form1.h"
+#include "tests/converter/fake_view.h"
 
 namespace eurolire {
 namespace {

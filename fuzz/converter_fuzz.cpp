@@ -16,7 +16,7 @@
 #include "converter/number_text.h"
 #include "converter/run_time_error.h"
 #include "fuzz/fuzz_check.h"
-#include "tests/fake_view.h"
+#include "tests/converter/fake_view.h"
 
 namespace eurolire::fuzz {
 namespace {

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "converter/run_time_error.h"
-#include "win32/win32_design.h"
+#include "win32/design.h"
 
 namespace eurolire {
 

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "window/form1_design.h"
+#include "form/form1_design.h"
 
 namespace eurolire {
 

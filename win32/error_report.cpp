@@ -1,6 +1,6 @@
 #include "win32/error_report.h"
 
-#include "app/error_text.h"
+#include "form/error_text.h"
 #include "win32/wide_text.h"
 
 namespace eurolire {

@@ -5,12 +5,12 @@
 #include <tuple>
 #include <utility>
 
+#include "form/form1_design.h"
 #include "win32/accessible_description.h"
 #include "win32/amount_field.h"
+#include "win32/design.h"
 #include "win32/resource_ids.h"
 #include "win32/wide_text.h"
-#include "win32/win32_design.h"
-#include "window/form1_design.h"
 
 namespace eurolire {
 namespace {

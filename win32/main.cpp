@@ -5,11 +5,11 @@
 
 #include <optional>
 
-#include "app/web_link.h"
 #include "converter/run_time_error.h"
 #include "win32/error_report.h"
 #include "win32/form1.h"
 #include "win32/locale_conventions.h"
+#include "win32/web_link.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/,
                     PWSTR /*command_line*/, int show_command) {

@@ -1,11 +1,11 @@
-// The web link on Windows: the declaration is app/web_link.h.
-#include "app/web_link.h"
+#include "win32/web_link.h"
 
 #include <objbase.h>
 #include <shellapi.h>
 #include <windows.h>
 
 #include "converter/run_time_error.h"
+#include "form/site_address.h"
 #include "win32/wide_text.h"
 
 namespace eurolire {

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "app/startup_probe.h"
-#include "window/form1_design.h"
-#include "window/qt_design.h"
+#include "form/form1_design.h"
+#include "qt/design.h"
+#include "qt/startup_probe.h"
 
 namespace {
 

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/../.."
 build=${1:-build}
 runs=${2:-21}
 idle=${3:-5}
-for program in app/eurolire bench/startup/bare_window bench/startup/startup_bench; do
+for program in qt/eurolire bench/startup/bare_window bench/startup/startup_bench; do
   [ -x "$build/$program" ] || { echo "build first: $build/$program"; exit 1; }
 done
 
@@ -30,4 +30,4 @@ export LANG=it_IT.UTF-8
 # nothing gives them the focus.
 xdotool mousemove 0 0 2>/dev/null || true
 "$build/bench/startup/startup_bench" "$runs" "$idle" \
-  "$build/app/eurolire" "$build/bench/startup/bare_window"
+  "$build/qt/eurolire" "$build/bench/startup/bare_window"

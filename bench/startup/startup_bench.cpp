@@ -1,5 +1,5 @@
 // Measures the start-up of programs that carry the start-up probe
-// (app/startup_probe.h): time from exec to the window mapped and to its first
+// (qt/startup_probe.h): time from exec to the window mapped and to its first
 // painted frame, private memory (RssAnon) once shown, and CPU used while
 // idle. The programs are started in turn, interleaved, and the medians are
 // printed. Needs a display (bench/startup/run.sh starts Xvfb).

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Prints the start-up figures of eurolire.exe under Wine against a bare
+# Win32 window with the same five controls (the floor), in a fresh Wine
+# prefix on a private Xvfb display (scripts/wine-env): medians over RUNS
+# interleaved runs (default 21) of CreateProcess to window shown and to
+# first idle, and the size of eurolire.exe. Build first with scripts/windows.
+# Usage: bench/win32/run.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=${1:-build-windows}
+runs=${2:-21}
+for file in win32/eurolire.exe bench/win32/startup_bench_windows.exe \
+  bench/win32/bare_window_windows.exe; do
+  [ -f "$build/$file" ] || { echo "build first: $build/$file"; exit 1; }
+done
+root=$(cd "$build" && pwd)
+source scripts/wine-env
+# One run first, so that Wine's own start-up (its desktop, its services) is
+# not counted.
+programs=("$root/win32/eurolire.exe" "$root/bench/win32/bare_window_windows.exe")
+wine "$root/bench/win32/startup_bench_windows.exe" 1 "${programs[@]}" \
+  >/dev/null
+wine "$root/bench/win32/startup_bench_windows.exe" "$runs" "${programs[@]}"
+echo "eurolire.exe: $(stat -c %s "$root/win32/eurolire.exe") bytes"

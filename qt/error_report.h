@@ -1,0 +1,19 @@
+// The program's top-level error report: what the user sees when a run-time
+// error abandoned a handler. The program goes on afterwards.
+#ifndef EUROLIRE_QT_ERROR_REPORT_H_
+#define EUROLIRE_QT_ERROR_REPORT_H_
+
+#include "converter/run_time_error.h"
+
+class QWidget;
+
+namespace eurolire {
+
+// Opens a message box, modal to `window`, with `ErrorReportText`
+// (form/error_text.h). It returns at once (no nested event loop); while one
+// report is open, later errors add no second box.
+void ReportRunTimeError(QWidget& window, const RunTimeError& error);
+
+}  // namespace eurolire
+
+#endif  // EUROLIRE_QT_ERROR_REPORT_H_

@@ -1,0 +1,332 @@
+// The command line, run in memory: arguments and standard input in, standard
+// output, standard error and the exit status out.
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <ios>
+#include <regex>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/converter/fake_view.h"
+
+namespace eurolire {
+namespace {
+
+using testing::kEnglish;
+using testing::kItalian;
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunWith(const std::vector<std::string_view>& arguments,
+                const std::string& input = "",
+                const NumberConventions& conventions = kItalian) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunCommandLine(arguments, conventions, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+struct ConvertCase {
+  const char* name;
+  std::vector<std::string_view> arguments;
+  std::string input;
+  bool italian;
+  int status;
+  std::string out;
+  // Each must appear in standard error; none means it stays empty.
+  std::vector<std::string> err;
+};
+
+// By name: the bytes of the struct would include its padding.
+void PrintTo(const ConvertCase& c, std::ostream* os) { *os << c.name; }
+
+class CommandLineConvertTest : public ::testing::TestWithParam<ConvertCase> {};
+
+TEST_P(CommandLineConvertTest, PrintsOneLinePerAmount) {
+  const ConvertCase& c = GetParam();
+  const Outcome run =
+      RunWith(c.arguments, c.input, c.italian ? kItalian : kEnglish);
+  EXPECT_EQ(run.status, c.status);
+  EXPECT_EQ(run.out, c.out);
+  if (c.err.empty()) {
+    EXPECT_EQ(run.err, "");
+  }
+  for (const std::string& words : c.err) {
+    EXPECT_NE(run.err.find(words), std::string::npos)
+        << "missing: " << words << "\nin: " << run.err;
+  }
+}
+
+const std::string kHugeEuro = "1" + std::string(305, '0');
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, CommandLineConvertTest,
+    ::testing::Values(
+        ConvertCase{"EuroIt", {"--euro", "12"}, "", true, 0, "23.235,24\n", {}},
+        ConvertCase{
+            "EuroEn", {"--euro", "12"}, "", false, 0, "23,235.24\n", {}},
+        ConvertCase{"Attached", {"--euro=12"}, "", true, 0, "23.235,24\n", {}},
+        ConvertCase{"GroupedLire",
+                    {"--lire", "1.000.000"},
+                    "",
+                    true,
+                    0,
+                    "516,46\n",
+                    {}},
+        ConvertCase{"Several",
+                    {"--euro", "1", "2"},
+                    "",
+                    true,
+                    0,
+                    "1.936,27\n3.872,54\n",
+                    {}},
+        ConvertCase{
+            "AmountFirst", {"1", "--euro"}, "", true, 0, "1.936,27\n", {}},
+        ConvertCase{
+            "Negative", {"--euro", "-1"}, "", true, 0, "-1.936,27\n", {}},
+        ConvertCase{"AfterDoubleDash",
+                    {"--euro", "--", "-5"},
+                    "",
+                    true,
+                    0,
+                    "-9.681,35\n",
+                    {}},
+        ConvertCase{"NotANumber",
+                    {"--euro", "12a", "2"},
+                    "",
+                    true,
+                    1,
+                    "\n3.872,54\n",
+                    {"eurolire: \"12a\" non è un numero"}},
+        ConvertCase{"Overflow",
+                    {"--euro", kHugeEuro},
+                    "",
+                    true,
+                    1,
+                    "\n",
+                    {"va oltre il numero più grande"}},
+        ConvertCase{"Filter",
+                    {"--lire"},
+                    "1000\n1.936,27\n",
+                    true,
+                    0,
+                    "0,52\n1,00\n",
+                    {}},
+        ConvertCase{"FilterKeepsColumnsAligned",
+                    {"--lire"},
+                    "1000\n12a\n\n1.936,27\n",
+                    true,
+                    1,
+                    "0,52\n\n\n1,00\n",
+                    {"riga 2: \"12a\" non è un numero",
+                     "riga 3: \"\" non è un numero"}},
+        ConvertCase{"FilterOverflowNamesItsLine",
+                    {"--euro"},
+                    "1\n" + kHugeEuro + "\n2\n",
+                    true,
+                    1,
+                    "1.936,27\n\n3.872,54\n",
+                    {"riga 2: \"100000"}},
+        ConvertCase{"WindowsLineEnds",
+                    {"--euro"},
+                    "1\r\n2\r\n",
+                    true,
+                    0,
+                    "1.936,27\n3.872,54\n",
+                    {}},
+        ConvertCase{
+            "NoFinalNewline", {"--euro"}, "12", true, 0, "23.235,24\n", {}},
+        ConvertCase{"EmptyInput", {"--lire"}, "", true, 0, "", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string_view> arguments;
+  std::string complaint;
+};
+
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
+
+class CommandLineUsageTest : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(CommandLineUsageTest, ComplainsAndConvertsNothing) {
+  const Outcome run = RunWith(GetParam().arguments, "12\n");
+  EXPECT_EQ(run.status, kExitUsage);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find(GetParam().complaint), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("--help"), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mistakes, CommandLineUsageTest,
+    ::testing::Values(
+        UsageCase{"NoDirection", {"12"}, "manca --euro o --lire"},
+        UsageCase{"BothDirections", {"--euro", "1", "--lire"}, "non entrambe"},
+        UsageCase{"UnknownOption",
+                  {"--euro", "--rate=2000"},
+                  "opzione sconosciuta: --rate=2000"},
+        UsageCase{
+            "UnknownShortOption", {"-x", "--lire"}, "opzione sconosciuta: -x"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLineTest, HelpAnswersOnStandardOutputWhateverElseIsAsked) {
+  for (const std::vector<std::string_view>& arguments :
+       std::vector<std::vector<std::string_view>>{
+           {"--help"}, {"-h"}, {"--euro", "12", "--help"}, {"--bogus", "-h"}}) {
+    const Outcome run = RunWith(arguments);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.starts_with("Uso: eurolire")) << run.out;
+    EXPECT_EQ(run.err, "");
+  }
+  // The rate and the example are written as the locale writes amounts.
+  EXPECT_NE(RunWith({"--help"}).out.find("1.936,27"), std::string::npos);
+  EXPECT_NE(RunWith({"--help"}, "", kEnglish).out.find("23,235.24"),
+            std::string::npos);
+}
+
+TEST(CommandLineTest, VersionIsOneLineOnStandardOutput) {
+  const Outcome run = RunWith({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(
+      std::regex_match(run.out, std::regex("eurolire \\d+\\.\\d+\\.\\d+\n")))
+      << run.out;
+}
+
+TEST(CommandLineTest, MessagesQuoteAShortTextWithoutControlCharacters) {
+  // An escape sequence would recolour or clear the user's terminal.
+  const Outcome escape = RunWith({"--euro"},
+                                 "\x1b[2J\t\xC2\x9B"
+                                 "1\n");
+  EXPECT_EQ(escape.err.find('\x1b'), std::string::npos) << escape.err;
+  EXPECT_EQ(escape.err.find('\t'), std::string::npos) << escape.err;
+  EXPECT_EQ(escape.err.find("\xC2\x9B"), std::string::npos) << escape.err;
+  EXPECT_NE(escape.err.find("\"\\x1b[2J\\x09\\xc2\\x9b1\""), std::string::npos)
+      << escape.err;
+
+  // A megabyte-long line is named by its first characters, not copied.
+  const Outcome long_line =
+      RunWith({"--euro"}, std::string(1 << 20, 'a') + "\n");
+  EXPECT_LT(long_line.err.size(), 120u) << long_line.err;
+  EXPECT_NE(long_line.err.find('"' + std::string(40, 'a') + "...\""),
+            std::string::npos)
+      << long_line.err;
+  // Bytes that are no UTF-8 are escaped one by one, forty at the most.
+  const Outcome invalid =
+      RunWith({"--euro"}, std::string(1 << 20, '\x80') + "\n");
+  EXPECT_LT(invalid.err.size(), 250u);
+  EXPECT_EQ(invalid.err.find('\x80'), std::string::npos);
+  std::string escaped;
+  for (int i = 0; i < 40; ++i) escaped += "\\x80";
+  EXPECT_NE(invalid.err.find('"' + escaped + "...\""), std::string::npos)
+      << invalid.err;
+  const Outcome lone_csi = RunWith({"--euro"},
+                                   "1\x9B"
+                                   "2\n");
+  EXPECT_NE(lone_csi.err.find("\"1\\x9b2\""), std::string::npos)
+      << lone_csi.err;
+
+  // Forty characters of two bytes each are cut between characters.
+  std::string e_acute;
+  for (int i = 0; i < 45; ++i) e_acute += "\xC3\xA8";
+  const Outcome two_byte = RunWith({"--euro"}, e_acute + "\n");
+  EXPECT_NE(two_byte.err.find('"' + e_acute.substr(0, 80) + "...\""),
+            std::string::npos)
+      << two_byte.err;
+}
+
+// A stream buffer that takes nothing, as a full disk or a closed pipe.
+class FailingBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(CommandLineTest, AFailedWriteIsReportedNotCalledSuccess) {
+  FailingBuffer buffer;
+  std::ostream out(&buffer);
+  std::istringstream in("12\n");
+  std::ostringstream err;
+  EXPECT_EQ(RunCommandLine({"--euro"}, kItalian, in, out, err),
+            kExitNotConverted);
+  EXPECT_NE(err.str().find("scrivere"), std::string::npos) << err.str();
+}
+
+TEST(CommandLineTest, OwnOptionsAndAmountsTakeTheProgramAwayFromTheWindow) {
+  struct Row {
+    std::vector<std::string_view> arguments;
+    bool command_line;
+  };
+  const Row rows[] = {
+      {{}, false},
+      {{"-platform", "offscreen"}, false},
+      {{"--display", ":1"}, false},
+      {{"-style", "fusion", "-reverse"}, false},
+      {{"--euro"}, true},
+      {{"--lire=5"}, true},
+      {{"-style", "fusion", "--version"}, true},
+      {{"-h"}, true},
+      // No display needed to say what is missing.
+      {{"12"}, true},
+      {{"-5"}, true},
+      {{"-platform", "offscreen", "12"}, true},
+  };
+  for (const Row& row : rows) {
+    std::string named;
+    for (std::string_view argument : row.arguments) {
+      named += std::string(argument) + " ";
+    }
+    EXPECT_EQ(WantsCommandLine(row.arguments), row.command_line) << named;
+  }
+}
+
+// A stream buffer whose reading fails, as a directory given as input.
+class UnreadableBuffer : public std::streambuf {
+ protected:
+  int_type underflow() override { throw std::ios_base::failure("unreadable"); }
+};
+
+TEST(CommandLineTest, AFailedReadIsReportedNotTakenForTheEnd) {
+  UnreadableBuffer buffer;
+  std::istream in(&buffer);
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunCommandLine({"--lire"}, kItalian, in, out, err),
+            kExitNotConverted);
+  EXPECT_NE(err.str().find("leggere"), std::string::npos) << err.str();
+}
+
+TEST(CommandLineTest, AFailedWriteOfHelpIsReportedToo) {
+  FailingBuffer buffer;
+  std::ostream out(&buffer);
+  std::istringstream in;
+  std::ostringstream err;
+  EXPECT_EQ(RunCommandLine({"--help"}, kItalian, in, out, err),
+            kExitNotConverted);
+  EXPECT_NE(err.str().find("scrivere"), std::string::npos) << err.str();
+}
+
+TEST(CommandLineTest, AFailedWriteStopsReading) {
+  FailingBuffer output;
+  std::ostream out(&output);
+  std::string lines;
+  for (int i = 0; i < 100'000; ++i) lines += "12\n";
+  std::istringstream in(lines);
+  std::ostringstream err;
+  EXPECT_EQ(RunCommandLine({"--euro"}, kItalian, in, out, err),
+            kExitNotConverted);
+  // Stopped at the first failed line, not read to the end.
+  EXPECT_FALSE(in.eof());
+  EXPECT_GT(in.rdbuf()->in_avail(), 0);
+}
+
+}  // namespace
+}  // namespace eurolire
