@@ -1,0 +1,26 @@
+# What everything the WebAssembly build compiles shares (emcmake cmake -S .
+# -B build-web): the core, the page and the tests that run under node.
+# emscripten's own options live here and in web/CMakeLists.txt only.
+
+# The core throws and catches, and emscripten turns C++ exceptions off unless
+# asked, at compile and at link time alike.
+add_compile_options(-fexceptions)
+# The WebAssembly inside the script: node 18 and later would fetch a
+# separate .wasm file by its path, which fetch does not take. A megabyte
+# pasted into a field takes a few copies of it.
+add_link_options(-fexceptions -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1)
+
+# emscripten's optimiser runs under node at link time and needs Debian's
+# node modules (node-acorn), which only Debian's own node finds unaided: a
+# newer node first on the PATH is told where they are.
+if(IS_DIRECTORY /usr/share/nodejs/acorn)
+  set(node_path /usr/share/nodejs)
+  if(NOT "$ENV{NODE_PATH}" STREQUAL "")
+    string(APPEND node_path ":$ENV{NODE_PATH}")
+  endif()
+  set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${node_path})
+endif()
+
+# emcmake hands node an option for WebAssembly threads, which node has by
+# default since version 16 and refuses since version 20.
+list(REMOVE_ITEM CMAKE_CROSSCOMPILING_EMULATOR --experimental-wasm-threads)
