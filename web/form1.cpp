@@ -16,13 +16,13 @@ Form1::Form1(emscripten::val euro, emscripten::val lire,
 }
 
 void Form1::Show() {
+  // The page's autofocus gives Euro the focus as the page is first drawn,
+  // which may come before or after this; the converter is told here either
+  // way, as on the desktop.
   if (emscripten::val::global("document")["activeElement"].strictlyEquals(
           lire_)) {
     Lire_GotFocus();
   } else {
-    // Raises Euro's focus event only where the page has the browser's
-    // focus: the converter is told here either way, as on the desktop.
-    euro_.call<void>("focus");
     Euro_GotFocus();
   }
   // The script listens only once the converter is ready: what was typed

@@ -28,10 +28,9 @@ class Form1 : public ConverterView {
   Form1(emscripten::val euro, emscripten::val lire,
         emscripten::val report_error, NumberConventions conventions);
 
-  // Gives Euro the focus unless Lire already has it, and tells the
-  // converter which field has it even where the browser raises no focus
-  // event (a page in the background). A text typed before the page was
-  // ready is converted now.
+  // Tells the converter that Euro has the focus, which the page gives it
+  // at start, unless the user has already put it in Lire. A text typed
+  // before the converter was ready is converted now.
   void Show();
 
   // The fields' events, one each: the page's script calls them from its
