@@ -95,6 +95,10 @@ void SetSource(Request& request, Field source) {
   request.source = source;
 }
 
+// Parsed by hand rather than with an option library: "-5" and "-,5" are
+// amounts (the library in Debian 12, CLI11 2.1, takes "-,5" for an unknown
+// option), the values of Qt's own options must not be taken for amounts,
+// and every message is in Italian.
 Request Parse(const std::vector<std::string_view>& arguments) {
   Request request;
   bool options_ended = false;

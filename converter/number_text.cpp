@@ -9,6 +9,13 @@
 #include <stdexcept>
 #include <system_error>
 
+#ifndef __cpp_lib_to_chars
+#include <fast_float/fast_float.h>
+
+#include <cstdio>
+#include <cstring>
+#endif
+
 namespace eurolire {
 namespace {
 
@@ -60,6 +67,70 @@ std::size_t GroupingAt(std::string_view text, std::size_t pos,
   return 0;
 }
 
+// The standard library's from_chars and to_chars for double where it has
+// them; elsewhere (a C++ library without them) fast_float and the C
+// library, made to answer as the standard calls do.
+#ifdef __cpp_lib_to_chars
+
+std::from_chars_result ReadDouble(const char* first, const char* last,
+                                  double& value, std::chars_format format) {
+  return std::from_chars(first, last, value, format);
+}
+
+const char* WriteScientific(char* first, char* last, double value,
+                            int precision) {
+  return std::to_chars(first, last, value, std::chars_format::scientific,
+                       precision)
+      .ptr;
+}
+
+#else
+
+// This file reads fixed texts, and general ones only to read back what
+// WriteScientific wrote.
+std::from_chars_result ReadDouble(const char* first, const char* last,
+                                  double& value, std::chars_format format) {
+  double read = 0;
+  auto [end, error] = fast_float::from_chars(
+      first, last, read,
+      format == std::chars_format::fixed ? fast_float::chars_format::fixed
+                                         : fast_float::chars_format::general);
+  // fast_float rounds a number beyond the range of a double to infinity,
+  // and one too small for it to zero, without an error: the standard call
+  // reports both out of range. Only "inf" and "nan" have no digits.
+  std::string_view number(first, end - first);
+  number = number.substr(0, number.find_first_of("eE"));
+  if (error == std::errc() &&
+      ((std::isinf(read) &&
+        number.find_first_of("0123456789") != std::string_view::npos) ||
+       (read == 0 &&
+        number.find_first_of("123456789") != std::string_view::npos))) {
+    error = std::errc::result_out_of_range;
+  }
+  // Like the standard call, a failed read leaves `value` alone.
+  if (error == std::errc()) value = read;
+  return {end, error};
+}
+
+const char* WriteScientific(char* first, char* last, double value,
+                            int precision) {
+  // printf rounds correctly to the precision asked, as to_chars does.
+  const int size = std::snprintf(first, last - first, "%.*e", precision, value);
+  if (size < 0 || size >= last - first) return last;
+  char* end = first + size;
+  // But it writes the decimal point of the C locale in force, which a
+  // program that called setlocale may have made a comma, or several bytes:
+  // put back the "." that to_chars writes.
+  if (precision == 0) return end;  // no point written
+  char* point = std::find_if_not(first + (*first == '-'), end, IsDigit);
+  char* fraction = std::find(point, end, 'e') - precision;
+  *point = '.';
+  std::memmove(point + 1, fraction, end - fraction);
+  return point + 1 + (end - fraction);
+}
+
+#endif
+
 // The value of a number text with the separators taken out: optional sign,
 // integer digits, optional "." and fraction digits. Out of range means too
 // large when a digit of the integer part is not zero, too small otherwise.
@@ -67,8 +138,7 @@ std::optional<double> Convert(const std::string& plain, bool integer_nonzero) {
   double value = 0;
   const char* first = plain.data();
   const char* last = first + plain.size();
-  auto [end, error] =
-      std::from_chars(first, last, value, std::chars_format::fixed);
+  auto [end, error] = ReadDouble(first, last, value, std::chars_format::fixed);
   if (error == std::errc::result_out_of_range) {
     if (integer_nonzero) return std::nullopt;
     return plain.starts_with('-') ? -0.0 : 0.0;
@@ -196,9 +266,8 @@ Decimal ReadDecimal(double magnitude) {
   std::array<char, 32> buffer{};
   const char* begin = buffer.data();
   const auto write = [&buffer, magnitude](int precision) -> const char* {
-    return std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                         magnitude, std::chars_format::scientific, precision)
-        .ptr;
+    return WriteScientific(buffer.data(), buffer.data() + buffer.size(),
+                           magnitude, precision);
   };
   const char* end = write(14);
   // Only the doubles from 1.7976931348623151e308 up read as
@@ -206,7 +275,8 @@ Decimal ReadDecimal(double magnitude) {
   // largest 15-digit reading no check is needed.
   double back = 0;
   if (magnitude > 1.79769313486231e308 &&
-      std::from_chars(begin, end, back).ec != std::errc()) {
+      ReadDouble(begin, end, back, std::chars_format::general).ec !=
+          std::errc()) {
     end = write(16);
   }
   // `buffer` holds "d.ddd...de+XX" or "d.ddd...de-XX".

@@ -2,17 +2,19 @@
 # -B build-web): the core, the page and the tests that run under node.
 # emscripten's own options live here and in web/CMakeLists.txt only.
 
-# The core throws and catches, and emscripten turns C++ exceptions off unless
-# asked, at compile and at link time alike.
+# The core throws and catches: C++ exceptions are off unless asked for, at
+# compile and at link time alike.
 add_compile_options(-fexceptions)
-# The WebAssembly inside the script: node 18 and later would fetch a
-# separate .wasm file by its path, which fetch does not take. A megabyte
-# pasted into a field takes a few copies of it.
-add_link_options(-fexceptions -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1)
+add_link_options(-fexceptions)
+# The WebAssembly inside the JavaScript file: node 18 and later would fetch
+# a separate .wasm by a path, which fetch does not take. Memory grows on
+# demand rather than stopping at the 16 MiB fixed at link time (a megabyte
+# pasted into a field takes a few copies of it).
+add_link_options(-sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1)
 
 # emscripten's optimiser runs under node at link time and needs Debian's
-# node modules (node-acorn), which only Debian's own node finds unaided: a
-# newer node first on the PATH is told where they are.
+# node modules (node-acorn): Debian's node looks for them under
+# /usr/share/nodejs by itself, a newer node first on the PATH only when told.
 if(IS_DIRECTORY /usr/share/nodejs/acorn)
   set(node_path /usr/share/nodejs)
   if(NOT "$ENV{NODE_PATH}" STREQUAL "")

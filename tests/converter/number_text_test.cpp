@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -224,6 +225,31 @@ TEST(FormatTest, LargestDoubleKeepsSeventeenDigitsSoItReadsBack) {
             "179769313486231" + std::string(294, '0'));
   EXPECT_EQ(FormatAmount(1.7976931348623151e308, "0", kEnglish),
             "17976931348623151" + std::string(292, '0'));
+}
+
+// The Qt window's start-up calls setlocale(LC_ALL, ""): under an Italian
+// locale the C library writes and reads numbers with a decimal comma, under
+// a Pashto one with the two-byte U+066B, and amounts must follow neither.
+TEST(FormatTest, IgnoresTheCLibraryLocale) {
+  struct Restore {
+    std::string name = std::setlocale(LC_NUMERIC, nullptr);
+    ~Restore() { std::setlocale(LC_NUMERIC, name.c_str()); }
+  } restore;
+  int tried = 0;
+  for (const char* name : {"it_IT.UTF-8", "de_DE.UTF-8", "ps_AF.UTF-8"}) {
+    if (!std::setlocale(LC_NUMERIC, name) ||
+        std::string(std::localeconv()->decimal_point) == ".") {
+      continue;
+    }
+    ++tried;
+    SCOPED_TRACE(name);
+    EXPECT_EQ(FormatAmount(1936.27, AmountFormat, kEnglish), "1,936.27");
+    EXPECT_EQ(TextToDouble("1,936.27", kEnglish), 1936.27);
+    // Reading back the 15-digit text decides on 17 digits here.
+    EXPECT_EQ(FormatAmount(std::numeric_limits<double>::max(), "0", kEnglish),
+              "17976931348623157" + std::string(292, '0'));
+  }
+  if (tried == 0) GTEST_SKIP() << "no locale without a \".\" installed";
 }
 
 TEST(FormatTest, RejectsValuesWithNoAmount) {
