@@ -177,6 +177,42 @@ class PageTest(unittest.TestCase):
                 type_keys(driver, SELECT_ALL + '2')
                 self.assertEqual(texts(driver), ('2', then))
 
+    def test_a_narrow_screen_scales_the_window_and_takes_touch(self):
+        # A phone's width, less the page's margins; a desktop's.
+        for width, window in [(320, 304), (360, 344), (1024, 468)]:
+            with self.subTest(width=width):
+                driver = browser.start('it-IT')
+                try:
+                    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                           {'width': width, 'height': 640,
+                                            'deviceScaleFactor': 2,
+                                            'mobile': True})
+                    driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled',
+                                           {'enabled': True})
+                    browser.open_page(driver, self.url)
+                    size, page_width, x, y = driver.execute_script(
+                        "const w = document.getElementById('Form1')"
+                        ".getBoundingClientRect(), f = document."
+                        "getElementById('Lire').getBoundingClientRect();"
+                        "return [[w.width, w.height], document.documentElement"
+                        ".scrollWidth, f.x + f.width / 2, f.y + f.height / 2]")
+                    self.assertEqual(page_width, width)
+                    self.assertAlmostEqual(size[0], window, delta=0.5)
+                    self.assertAlmostEqual(size[1], window * 145 / 468,
+                                           delta=0.5)
+                    for kind, points in [('touchStart', [{'x': x, 'y': y}]),
+                                         ('touchEnd', [])]:
+                        driver.execute_cdp_cmd('Input.dispatchTouchEvent',
+                                               {'type': kind,
+                                                'touchPoints': points})
+                    self.assertTrue(browser.wait_for(
+                        lambda: driver.switch_to.active_element
+                        .get_attribute('id') == 'Lire'))
+                    type_keys(driver, '1000')
+                    self.assertEqual(texts(driver), ('0,52', '1000'))
+                finally:
+                    driver.quit()
+
     def test_the_page_alone_from_a_file_with_the_network_off(self):
         for language, lire in [('it-IT', '23.235,24'), ('en-GB', '23,235.24')]:
             with self.subTest(language=language):
@@ -198,6 +234,15 @@ class PageTest(unittest.TestCase):
                         "return performance.getEntriesByType('resource')"
                         ".length + document.querySelectorAll("
                         "'link[rel=manifest]').length"), 0)
+                    # Label3 opens the site in a new tab, and lies below the
+                    # window's client area, where it is never seen.
+                    self.assertEqual(driver.execute_script(
+                        "const a = document.getElementById('Label3'),"
+                        " r = a.getBoundingClientRect();"
+                        "return [a.href, a.target, a.rel, document"
+                        ".elementFromPoint(r.x + 5, r.y + 5) === a]"),
+                        ['https://www.ecb.europa.eu/', '_blank', 'noopener',
+                         False])
                     self.assertEqual(driver.get_log('browser'), [])
                 finally:
                     driver.quit()
