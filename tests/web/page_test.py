@@ -210,6 +210,7 @@ class PageTest(unittest.TestCase):
                         .get_attribute('id') == 'Lire'))
                     type_keys(driver, '1000')
                     self.assertEqual(texts(driver), ('0,52', '1000'))
+                    self.assertEqual(driver.get_log('browser'), [])
                 finally:
                     driver.quit()
 
