@@ -1,6 +1,10 @@
 # The Debian package: what `cmake --install` lays out under /usr, plus the
 # documentation Debian asks of every package, built by CPack's DEB generator.
-# The version is the project's, set once in the top CMakeLists.txt.
+# The version is the project's, set once in the top CMakeLists.txt. With
+# SOURCE_DATE_EPOCH in its environment, CPack dates every file and archive
+# member of the package at that time (scripts/release). It creates the
+# package's folders under the umask of whoever runs it: 022 gives Debian's
+# drwxr-xr-x (scripts/package and scripts/release set it).
 
 include(GNUInstallDirs)
 

@@ -2,9 +2,10 @@
 ; into Program Files with a Start-menu shortcut and an entry in Add/Remove
 ; Programs; its uninstaller removes every one of them.
 ; Built by CMake (win32/CMakeLists.txt):
-;   makensis -DVERSION=1.0.0 "-DNAME=Convertitore Euro/Lire" -DPUBLISHER=...
-;            -DCOPYRIGHT=... -DEXE=eurolire.exe -DICON=eurolire.ico
-;            -DOUTFILE=eurolire-1.0.0-setup.exe installer.nsi
+;   makensis [-DREPRODUCIBLE] -DVERSION=1.1.0
+;            "-DNAME=Convertitore Euro/Lire" -DPUBLISHER=... -DCOPYRIGHT=...
+;            -DEXE=eurolire.exe -DICON=eurolire.ico
+;            -DOUTFILE=eurolire-1.1.0-setup.exe installer.nsi
 ; /S installs or uninstalls silently.
 
 Target amd64-unicode
@@ -24,6 +25,11 @@ UninstallIcon "${ICON}"
 InstallDir "$PROGRAMFILES64\${DIRNAME}"
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
+!ifdef REPRODUCIBLE
+  ; No file time, which is the build's, in a release that must come out the
+  ; same from the same commit (cmake/Reproducible.cmake).
+  SetDateSave off
+!endif
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=0 "ProductName" "${NAME}"

@@ -4,11 +4,12 @@
 # the installed program, uninstalls silently and checks that nothing of it
 # is left: no file, no shortcut, no registry key.
 # Runs in the Wine prefix of the environment (scripts/windows sets it up).
-# Usage: installer_test.sh INSTALLER WINDOW_TEST FAKE_BROWSER
+# Usage: installer_test.sh INSTALLER WINDOW_TEST FAKE_BROWSER VERSION
 set -euo pipefail
 installer=$1
 window_test=$2
 fake_browser=$3
+version=$4
 : "${WINEPREFIX:?needs the Wine prefix}"
 
 drive_c=$WINEPREFIX/drive_c
@@ -29,6 +30,10 @@ check() {  # check DESCRIPTION COMMAND...
   fi
 }
 has_key() { wine reg query "$key" /v "$1" >/dev/null 2>&1; }
+value_of() {  # the text the entry holds under the name $1
+  wine reg query "$key" /v "$1" | tr -d '\r' |
+    awk -v name="$1" '$1 == name { print $3 }'
+}
 leftovers() {  # every file or folder of the program under drive_c
   find "$drive_c" \( -iname '*eurolire*' -o -iname 'Convertitore*' \) -print
 }
@@ -42,6 +47,7 @@ check "its uninstaller beside it" test -f "$folder/uninstall.exe"
 check "a Start-menu shortcut" test -f "$shortcut"
 check "an Add/Remove Programs entry" has_key DisplayName
 check "with a silent uninstall command" has_key QuietUninstallString
+check "showing version $version" test "$(value_of DisplayVersion)" = "$version"
 check "the installed program starts, centred with the focus in Euro" \
   wine "$window_test" "$folder/eurolire.exe" "$fake_browser" \
   --gtest_filter=Window.StartsCentredAtItsSizeWithTheFocusInEuro \
