@@ -31,3 +31,14 @@ image = bytes(header) + pixels + mask
 sys.stdout.buffer.write(struct.pack("<HHH", 0, 1, 1) + struct.pack(
     "<BBBBHHII", width, height, 0, 0, 1, 24, len(image), 6 + 16) + image)
 ' >eurolire.ico
+
+# The web page's icons for a phone's home screen, which wants 192 and 512
+# pixels square: the same pixels enlarged by a whole factor, each one a
+# sharp square, on the icon's white ground.
+for size in 192 512; do
+  factor=$((size / 35))
+  convert eurolire.png -filter point -resize $((35 * factor))x$((32 * factor)) \
+    -background white -gravity center -extent "${size}x$size" \
+    -alpha off -depth 8 -type TrueColor -define png:color-type=2 -strip \
+    "eurolire-$size.png"
+done

@@ -1,0 +1,38 @@
+// Starts the page: Form1 in WebAssembly behind the two fields, one listener
+// per field event, and, where the page is served over http(s), what installs
+// it and opens it offline.
+(() => {
+  const euro = document.getElementById('Euro');
+  const lire = document.getElementById('Lire');
+  const conventions = localeConventions(navigator.language);
+  for (const field of [euro, lire]) {
+    makeAmountField(field, conventions.decimal);
+  }
+
+  EuroLire().then((module) => {
+    const form = new module.Form1(euro, lire, reportRunTimeError,
+                                  conventions.decimal, conventions.grouping);
+    euro.addEventListener('focus', () => form.Euro_GotFocus());
+    lire.addEventListener('focus', () => form.Lire_GotFocus());
+    euro.addEventListener('input', () => form.Euro_Change());
+    lire.addEventListener('input', () => form.Lire_Change());
+    form.Show();
+    // What the start-up benchmark measures to.
+    performance.mark('eurolire-ready');
+  });
+
+  // A page opened from a file has no manifest or worker beside it.
+  if (location.protocol !== 'https:' && location.protocol !== 'http:') return;
+  for (const [rel, href] of [['manifest', 'eurolire.webmanifest'],
+                             ['apple-touch-icon', 'eurolire-192.png']]) {
+    const link = document.createElement('link');
+    link.rel = rel;
+    link.href = href;
+    document.head.append(link);
+  }
+  // No worker (plain http to another host, an old browser): the page works
+  // online only.
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+})();
