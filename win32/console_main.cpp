@@ -29,6 +29,10 @@ std::wstring WindowProgramPath() {
   return path + L"eurolire.exe";
 }
 
+// The window is on its own, with neither this console nor the standard
+// handles: holding the end of a pipe, it would keep a script that reads this
+// program's output waiting until the window closes (Wine would hand it
+// both).
 int StartWindow() {
   const std::wstring exe = WindowProgramPath();
   std::wstring command_line = L"\"" + exe + L"\"";
@@ -37,7 +41,7 @@ int StartWindow() {
   PROCESS_INFORMATION process{};
   if (exe.empty() ||
       !CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE,
-                      0, nullptr, nullptr, &startup, &process)) {
+                      DETACHED_PROCESS, nullptr, nullptr, &startup, &process)) {
     // No accented letter, which a console might show wrong.
     const char message[] = "eurolire: impossibile avviare eurolire.exe\r\n";
     DWORD written = 0;
