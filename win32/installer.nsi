@@ -1,10 +1,11 @@
-; The Windows installer of the euro-lire converter: installs eurolire.exe
-; into Program Files with a Start-menu shortcut and an entry in Add/Remove
-; Programs; its uninstaller removes every one of them.
+; The Windows installer of the euro-lire converter: installs eurolire.exe and
+; its console companion eurolire.com into Program Files with a Start-menu
+; shortcut and an entry in Add/Remove Programs; its uninstaller removes every
+; one of them.
 ; Built by CMake (win32/CMakeLists.txt):
 ;   makensis [-DREPRODUCIBLE] -DVERSION=1.1.0
 ;            "-DNAME=Convertitore Euro/Lire" -DPUBLISHER=... -DCOPYRIGHT=...
-;            -DEXE=eurolire.exe -DICON=eurolire.ico
+;            -DEXE=eurolire.exe -DCOM=eurolire.com -DICON=eurolire.ico
 ;            -DOUTFILE=eurolire-1.1.0-setup.exe installer.nsi
 ; /S installs or uninstalls silently.
 
@@ -49,6 +50,7 @@ Section
   SetShellVarContext all
   SetOutPath "$INSTDIR"
   File "/oname=eurolire.exe" "${EXE}"
+  File "/oname=eurolire.com" "${COM}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${DIRNAME}.lnk" "$INSTDIR\eurolire.exe"
 
@@ -74,6 +76,7 @@ Section "Uninstall"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   Delete "$SMPROGRAMS\${DIRNAME}.lnk"
   Delete "$INSTDIR\eurolire.exe"
+  Delete "$INSTDIR\eurolire.com"
   ; The folder goes last: once it is gone, everything is.
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"

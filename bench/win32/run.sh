@@ -3,7 +3,8 @@
 # Win32 window with the same five controls (the floor), in a fresh Wine
 # prefix on a private Xvfb display (scripts/wine-env): medians over RUNS
 # interleaved runs (default 21) of CreateProcess to window shown and to
-# first idle, and the size of eurolire.exe. Build first with scripts/windows.
+# first idle, and the sizes of eurolire.exe and eurolire.com. Build first
+# with scripts/windows.
 # Usage: bench/win32/run.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -22,3 +23,4 @@ wine "$root/bench/win32/startup_bench_windows.exe" 1 "${programs[@]}" \
   >/dev/null
 wine "$root/bench/win32/startup_bench_windows.exe" "$runs" "${programs[@]}"
 echo "eurolire.exe: $(stat -c %s "$root/win32/eurolire.exe") bytes"
+echo "eurolire.com: $(stat -c %s "$root/win32/eurolire.com") bytes"

@@ -43,6 +43,7 @@ leftovers() {  # every file or folder of the program under drive_c
 # /S: silent. The installer's process ends when it is done.
 wine "$installer" /S
 check "eurolire.exe in Program Files" test -f "$folder/eurolire.exe"
+check "eurolire.com beside it" test -f "$folder/eurolire.com"
 check "its uninstaller beside it" test -f "$folder/uninstall.exe"
 check "a Start-menu shortcut" test -f "$shortcut"
 check "an Add/Remove Programs entry" has_key DisplayName

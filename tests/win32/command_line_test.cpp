@@ -1,0 +1,116 @@
+// eurolire.com, and eurolire.exe given arguments, as a script runs them:
+// pipes for standard handles, the input fed in; the output's bytes, the
+// messages and the exit status checked, in an Italian locale and an English
+// one (EnglishLocale*). Usage: command_line_test EUROLIRE_EXE EUROLIRE_COM
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "form/product.h"
+#include "tests/win32/program_driver.h"
+
+namespace eurolire::testing {
+namespace {
+
+std::vector<std::wstring> g_programs;
+
+struct Case {
+  const char* name;
+  const wchar_t* arguments;
+  std::string input;
+  DWORD status;
+  std::string out;  // the whole output, or with `part` a piece of it
+  bool part, err;   // err: whether standard error has something to say
+};
+
+std::string ReadAll(HANDLE pipe) {
+  std::string text;
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(pipe, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    text.append(buffer, read);
+  }
+  CloseHandle(pipe);
+  return text;
+}
+
+// The pipes hold the few bytes of a case: no thread needs to drain them.
+void RunAndCheck(const std::wstring& program, const Case& c) {
+  SCOPED_TRACE(::testing::Message() << c.name << " in " << program);
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE in[2], out[2], err[2];  // each a read end and a write end
+  for (HANDLE* pipe : {in, out, err}) {
+    CreatePipe(&pipe[0], &pipe[1], &inherit, 1 << 16);
+    SetHandleInformation(pipe[pipe == in], HANDLE_FLAG_INHERIT, 0);
+  }
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = in[0];
+  startup.hStdOutput = out[1];
+  startup.hStdError = err[1];
+  std::wstring command_line = L"\"" + program + L"\" " + c.arguments;
+  PROCESS_INFORMATION process{};
+  EXPECT_TRUE(CreateProcessW(program.c_str(), command_line.data(), nullptr,
+                             nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+                             &startup, &process));
+  for (HANDLE end : {in[0], out[1], err[1]}) CloseHandle(end);
+  DWORD size = 0, status = 99;
+  WriteFile(in[1], c.input.data(), c.input.size(), &size, nullptr);
+  CloseHandle(in[1]);
+  const std::string out_text = ReadAll(out[0]), err_text = ReadAll(err[0]);
+  WaitForSingleObject(process.hProcess, 30000);
+  GetExitCodeProcess(process.hProcess, &status);
+  for (HANDLE end : {process.hThread, process.hProcess}) CloseHandle(end);
+  EXPECT_EQ(status, c.status);
+  EXPECT_TRUE(c.part ? out_text.find(c.out) != std::string::npos
+                     : out_text == c.out)
+      << ::testing::PrintToString(out_text);
+  EXPECT_EQ(err_text.empty(), !c.err) << err_text;
+}
+
+class CommandLine : public ::testing::TestWithParam<Case> {};
+
+TEST_P(CommandLine, RunsInBothPrograms) {
+  for (const std::wstring& p : g_programs) RunAndCheck(p, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ItalianLocale, CommandLine,
+    ::testing::Values(
+        Case{"euro", L"--euro 12", "", 0, "23.235,24\r\n", false, false},
+        Case{"not_a_number", L"--lire abc", "", 1, "\r\n", false, true},
+        Case{"filter", L"--lire", "1000\r\n12a\r\n1.936,27\r\n", 1,
+             "0,52\r\n\r\n1,00\r\n", false, true},
+        Case{"help", L"--help", "", 0, "lo\r\n\xC3\xA8, 2 se", true, false},
+        Case{"version", L"--version", "", 0,
+             "eurolire " EUROLIRE_VERSION "\r\n", false, false},
+        Case{"usage", L"--euro 1 --lire", "", 2, "", false, true}));
+INSTANTIATE_TEST_SUITE_P(EnglishLocale, CommandLine,
+                         ::testing::Values(Case{"euro", L"--euro 12", "", 0,
+                                                "23,235.24\r\n", false,
+                                                false}));
+
+// A console waits for eurolire.com, which starts the window and returns.
+TEST(ConsoleProgram, WithoutArgumentsStartsTheWindowAndReturns) {
+  RunAndCheck(g_programs[1], {"", L"", "", 0, "", false, false});
+  const auto window = [] {
+    return FindWindowW(nullptr, L"Convertitore Euro/Lire .....by Morvek");
+  };
+  EXPECT_TRUE(WaitFor([&] { return window() != nullptr; }));
+  PostMessageW(window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return window() == nullptr; }));
+}
+
+}  // namespace
+}  // namespace eurolire::testing
+
+int wmain(int argc, wchar_t** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc != 3) return 2;
+  using eurolire::testing::WindowsPath;
+  eurolire::testing::g_programs = {WindowsPath(argv[1]), WindowsPath(argv[2])};
+  return RUN_ALL_TESTS();
+}
