@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#ifndef __cpp_lib_to_chars
+#if !defined(__cpp_lib_to_chars) || defined(EUROLIRE_CHARCONV_FALLBACK)
 #include <fast_float/fast_float.h>
 
 #include <cstdio>
@@ -70,7 +70,7 @@ std::size_t GroupingAt(std::string_view text, std::size_t pos,
 // The standard library's from_chars and to_chars for double where it has
 // them; elsewhere (a C++ library without them) fast_float and the C
 // library, made to answer as the standard calls do.
-#ifdef __cpp_lib_to_chars
+#if defined(__cpp_lib_to_chars) && !defined(EUROLIRE_CHARCONV_FALLBACK)
 
 std::from_chars_result ReadDouble(const char* first, const char* last,
                                   double& value, std::chars_format format) {
