@@ -9,7 +9,8 @@
     makeAmountField(field, conventions.decimal);
   }
 
-  EuroLire().then((module) => {
+  // EuroLire() throws at once where there is no WebAssembly at all.
+  Promise.resolve().then(() => EuroLire()).then((module) => {
     const form = new module.Form1(euro, lire, reportRunTimeError,
                                   conventions.decimal, conventions.grouping);
     euro.addEventListener('focus', () => form.Euro_GotFocus());
@@ -19,6 +20,12 @@
     form.Show();
     // What the start-up benchmark measures to.
     performance.mark('eurolire-ready');
+  }).catch(() => {
+    // An old browser, or a policy that forbids WebAssembly: fields that
+    // looked alive would convert nothing.
+    for (const field of [euro, lire]) field.disabled = true;
+    reportRunTimeError(document.title, 'Questo browser non esegue ' +
+                       'WebAssembly: il convertitore non può partire.');
   });
 
   // A page opened from a file has no manifest or worker beside it.

@@ -214,6 +214,18 @@ class PageTest(unittest.TestCase):
                 finally:
                     driver.quit()
 
+    def test_a_browser_without_webassembly_says_so(self):
+        driver = browser.start('it-IT')
+        try:
+            driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument',
+                                   {'source': 'delete window.WebAssembly'})
+            driver.get(self.url)
+            self.assertIn('WebAssembly',
+                          browser.wait_for(lambda: report(driver))[1])
+            self.assertFalse(field(driver, 'EURO').is_enabled())
+        finally:
+            driver.quit()
+
     def test_the_page_alone_from_a_file_with_the_network_off(self):
         for language, lire in [('it-IT', '23.235,24'), ('en-GB', '23,235.24')]:
             with self.subTest(language=language):

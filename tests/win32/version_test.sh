@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Checks that the Windows files carry the project's one version wherever
 # Windows shows one: the version resource's binary and text versions (file
-# properties), and the manifest's assembly identity of eurolire.exe. Reads
+# properties), and the manifest's assembly identity of the programs. Reads
 # the files as bytes; needs no Wine.
-# Usage: version_test.sh VERSION PROGRAM INSTALLER
+# Usage: version_test.sh VERSION INSTALLER PROGRAM...
 set -euo pipefail
 export LC_ALL=C
-version=$1 program=$2 installer=$3
+version=$1 installer=$2
+shift 2
 status=0
 
 # FILE: the binary FILEVERSION and PRODUCTVERSION of FILE's version resource,
@@ -31,7 +32,7 @@ expect() {  # expect WHAT ACTUAL WANTED
   fi
 }
 
-for file in "$program" "$installer"; do
+for file in "$installer" "$@"; do
   name=$(basename "$file")
   expect "$name, binary file and product versions" \
     "$(fixed_versions "$file")" "$version.0 $version.0"
@@ -39,7 +40,9 @@ for file in "$program" "$installer"; do
     expect "$name, $key" "$(version_text "$file" "$key")" "$version"
   done
 done
-expect "$(basename "$program"), manifest's assembly version" \
-  "$(grep -aoP '<assemblyIdentity type="win32" name="Morvek\.EuroLire" version="\K[^"]*' "$program")" \
-  "$version.0"
+for program in "$@"; do
+  expect "$(basename "$program"), manifest's assembly version" \
+    "$(grep -aoP '<assemblyIdentity type="win32" name="Morvek\.EuroLire" version="\K[^"]*' "$program")" \
+    "$version.0"
+done
 exit $status
