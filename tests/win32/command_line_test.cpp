@@ -1,11 +1,15 @@
 // eurolire.com, and eurolire.exe given arguments, as a script runs them:
 // pipes for standard handles, the input fed in; the output's bytes, the
 // messages and the exit status checked, in an Italian locale and an English
-// one (EnglishLocale*). Usage: command_line_test EUROLIRE_EXE EUROLIRE_COM
+// one (EnglishLocale*); eurolire.com also in a console, typed at. Usage:
+// command_line_test EUROLIRE_EXE EUROLIRE_COM
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "form/product.h"
@@ -92,6 +96,93 @@ INSTANTIATE_TEST_SUITE_P(EnglishLocale, CommandLine,
                          ::testing::Values(Case{"euro", L"--euro 12", "", 0,
                                                 "23,235.24\r\n", false,
                                                 false}));
+
+// eurolire.com in a console of its own: keys typed into it, what it shows
+// read back off the screen, where accented letters come out right only if
+// they were written in UTF-16.
+struct ConsoleCase {
+  const char* name;
+  std::wstring arguments;
+  const wchar_t* thousands;  // the user's thousands separator, if set
+  std::wstring typed;        // U+001A is Ctrl+Z
+  DWORD status;
+  std::wstring screen;  // a piece of the screen's rows, each ending in \n
+};
+
+void PrintTo(const ConsoleCase& c, std::ostream* os) { *os << c.name; }
+
+std::wstring Repeat(std::wstring_view text, int times) {
+  std::wstring all;
+  while (times-- > 0) all += text;
+  return all;
+}
+
+class Console : public ::testing::TestWithParam<ConsoleCase> {};
+
+TEST_P(Console, ShowsTheTextAndReadsUntilCtrlZ) {
+  const ConsoleCase& c = GetParam();
+  FreeConsole();
+  ASSERT_TRUE(AllocConsole());
+  HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  SetConsoleScreenBufferSize(out, {80, 6000});
+  wchar_t thousands[8] = {};
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousands, 8);
+  if (c.thousands) {
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, c.thousands);
+  }
+  std::wstring command_line = L"\"" + g_programs[1] + L"\" " + c.arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  EXPECT_TRUE(CreateProcessW(g_programs[1].c_str(), command_line.data(),
+                             nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process));
+  for (const wchar_t ch : c.typed) {
+    const WORD key = ch == L'\r' ? VK_RETURN : ch == L'\x1A' ? 'Z' : 0;
+    const DWORD state = ch == L'\x1A' ? LEFT_CTRL_PRESSED : 0;
+    INPUT_RECORD keys[2] = {
+        {KEY_EVENT, {.KeyEvent = {TRUE, 1, key, 0, {ch}, state}}},
+        {KEY_EVENT, {.KeyEvent = {FALSE, 1, key, 0, {ch}, state}}}};
+    DWORD written = 0;
+    WriteConsoleInputW(in, keys, 2, &written);
+  }
+  DWORD status = 99;
+  if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
+    TerminateProcess(process.hProcess, 98);
+  }
+  GetExitCodeProcess(process.hProcess, &status);
+  for (HANDLE end : {process.hThread, process.hProcess}) CloseHandle(end);
+  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousands);
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  GetConsoleScreenBufferInfo(out, &info);
+  std::wstring screen;
+  for (SHORT y = 0; y < info.dwCursorPosition.Y; ++y) {
+    std::wstring row(info.dwSize.X, L' ');
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(out, row.data(), info.dwSize.X, {0, y}, &read);
+    screen += row.substr(0, row.find_last_not_of(L' ') + 1) + L'\n';
+  }
+  FreeConsole();
+  EXPECT_EQ(status, c.status);
+  EXPECT_NE(screen.find(c.screen), std::wstring::npos)
+      << ::testing::PrintToString(screen.substr(
+             screen.size() - std::min<size_t>(screen.size(), 2000)));
+}
+
+// full_buffer: 12 bytes a line with a two-byte separator, so the 64 KiB
+// buffer fills in the middle of one, which the console must get whole.
+INSTANTIATE_TEST_SUITE_P(
+    ItalianLocale, Console,
+    ::testing::Values(
+        ConsoleCase{"euro", L"--euro 12", nullptr, L"", 0, L"23.235,24\n"},
+        ConsoleCase{"help", L"--help", nullptr, L"", 0, L"lo\n\u00e8, 2 se"},
+        ConsoleCase{"filter", L"--lire", nullptr,
+                    L"1000\r12a\r\u00e8\U0001F600\r\x1A\r", 1,
+                    L"riga 3: \"\u00e8\U0001F600\" non \u00e8 un numero\n"
+                    L"^Z\n0,52\n\n\n"},
+        ConsoleCase{"full_buffer", L"--euro" + Repeat(L" 100", 5462), L"\u00a0",
+                    L"", 0, Repeat(L"193\u00a0627,00\n", 5462)}));
 
 // A console waits for eurolire.com, which starts the window and returns.
 TEST(ConsoleProgram, WithoutArgumentsStartsTheWindowAndReturns) {
