@@ -54,6 +54,10 @@ check "the installed program starts, centred with the focus in Euro" \
   --gtest_filter=Window.StartsCentredAtItsSizeWithTheFocusInEuro \
   --gtest_brief=1
 
+# The program the check above started may still be ending, its files still
+# open, so that the uninstaller could not take its folder away: as a user
+# would, uninstall once it has ended.
+wineserver --wait
 # The uninstaller runs a copy of itself from the temporary folder and
 # returns at once; the Wine server ends once every Wine process, that copy
 # included, has ended.
