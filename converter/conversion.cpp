@@ -1,10 +1,19 @@
 #include "converter/conversion.h"
 
 #include <cmath>
+#include <utility>
 
 #include "converter/run_time_error.h"
 
 namespace eurolire {
+
+NumberConventions FieldConventions(Field field, NumberConventions locale) {
+  locale.currency_signs =
+      field == Field::Euro
+          ? CurrencySigns{.before = kEuroSignsBefore, .after = kEuroSignsAfter}
+          : CurrencySigns{.before = kLireSignsBefore, .after = kLireSignsAfter};
+  return locale;
+}
 
 double ConvertAmount(double amount, Field source, CurrencyValue rate) {
   const double lire_per_euro = CurrencyToDouble(rate);
@@ -21,7 +30,8 @@ double ConvertAmount(double amount, Field source, CurrencyValue rate) {
 
 std::string ConvertText(std::string_view text, Field source,
                         const NumberConventions& conventions) {
-  const double amount = TextToDouble(text, conventions);
+  const double amount =
+      TextToDouble(text, FieldConventions(source, conventions));
   const double result =
       ConvertAmount(amount, source, CurrencyFromDouble(kLirePerEuro));
   return FormatAmount(result, AmountFormat, conventions);

@@ -19,15 +19,29 @@ enum class Field : std::int16_t { Euro = 1, Lire = 2 };
 // Lire per euro, fixed by Council Regulation (EC) 2866/98.
 inline constexpr double kLirePerEuro = 1936.27;
 
+// The signs each field reads around its amounts. Lire: "L.", "Lit." and
+// "ITL" as on deeds and statements, "£" as on Italian price tags, "₤" the
+// lira sign proper. Letters after the number stay "not a number" ("12 EUR").
+inline constexpr std::string_view kEuroSignsBefore[] = {"\u20AC", "EUR"};
+inline constexpr std::string_view kEuroSignsAfter[] = {"\u20AC"};
+inline constexpr std::string_view kLireSignsBefore[] = {
+    "L.", "L", "Lit.", "Lit", "ITL", "\u20A4", "\u00A3"};
+inline constexpr std::string_view kLireSignsAfter[] = {"\u20A4", "\u00A3"};
+
+// `locale`'s conventions with `field`'s currency signs: what that field's
+// text is read with.
+NumberConventions FieldConventions(Field field, NumberConventions locale);
+
 // `amount` in `source`'s currency, in the other currency at `rate` lire per
 // euro: times the rate from euros, divided by it from lire, in double
 // precision. Throws DivisionByZeroError for lire at a zero rate and
 // OverflowError when the result is beyond the largest double (or NaN).
 double ConvertAmount(double amount, Field source, CurrencyValue rate);
 
-// The amount that `text` denotes under `conventions`, converted at the
-// irrevocable rate and written with `AmountFormat`: in Italy "12" euros
-// gives "23.235,24" and "1.000.000" lire "516,46". Zero and negative amounts
+// The amount that `text` denotes under `conventions` with `source`'s
+// currency signs, converted at the irrevocable rate and written with
+// `AmountFormat`: in Italy "12" euros gives "23.235,24" and "L. 1.000.000"
+// lire "516,46". Zero and negative amounts
 // convert too ("-1" euro gives "-1.936,27").
 // Throws TypeMismatchError when `text` is not a number (`IsNumberText`) and
 // OverflowError when the result is beyond the largest double.

@@ -25,7 +25,10 @@ Field Other(Field field) {
 }  // namespace
 
 Converter::Converter(ConverterView& view, NumberConventions conventions)
-    : view_(view), conventions_(std::move(conventions)) {}
+    : view_(view),
+      euro_conventions_(FieldConventions(Field::Euro, conventions)),
+      lire_conventions_(FieldConventions(Field::Lire, std::move(conventions))) {
+}
 
 void Converter::Form_Load() { rate_ = CurrencyFromDouble(kLirePerEuro); }
 
@@ -44,16 +47,18 @@ void Converter::Change(Field source) {
   if (writing_) return;
   const Field target = Other(source);
   const std::string text = view_.Text(source);
-  if (!IsNumberText(text, conventions_)) {
+  const NumberConventions& conventions =
+      source == Field::Euro ? euro_conventions_ : lire_conventions_;
+  if (!IsNumberText(text, conventions)) {
     Write(target, "");
     return;
   }
   if (active_field_ != source) return;
-  const double amount = TextToDouble(text, conventions_);
+  const double amount = TextToDouble(text, conventions);
   if (!(amount > 0)) return;
 
   const double result = ConvertAmount(amount, source, rate_);
-  Write(target, FormatAmount(result, AmountFormat, conventions_));
+  Write(target, FormatAmount(result, AmountFormat, conventions));
 }
 
 void Converter::Write(Field field, const std::string& text) {

@@ -35,8 +35,10 @@ class ConverterView {
 // through `ConverterView::SetText`.
 class Converter {
  public:
-  // `view` must outlive the converter. `Rate()` is zero and `ActiveField()`
-  // empty until `Form_Load` and the first focus.
+  // `view` must outlive the converter; `conventions` are the locale's, and
+  // each field reads its own currency's signs too ("€ 12", "L. 1.000").
+  // `Rate()` is zero and `ActiveField()` empty until `Form_Load` and the
+  // first focus.
   Converter(ConverterView& view, NumberConventions conventions);
 
   void Form_Load();  // sets the rate
@@ -56,7 +58,9 @@ class Converter {
   void Write(Field field, const std::string& text);
 
   ConverterView& view_;
-  NumberConventions conventions_;
+  // The locale's conventions with each field's currency signs.
+  NumberConventions euro_conventions_;
+  NumberConventions lire_conventions_;
   CurrencyValue rate_;
   std::optional<Field> active_field_;
   // True while `Write` is inside `ConverterView::SetText`.

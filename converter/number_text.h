@@ -6,6 +6,7 @@
 #define EUROLIRE_CONVERTER_NUMBER_TEXT_H_
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,13 +14,24 @@
 
 namespace eurolire {
 
+// The currency signs an amount may carry when read, as UTF-8 strings: those
+// that may stand before the number ("€", "EUR", "L.") and those that may
+// follow it ("€"). ASCII letters in a sign match in any case. The strings
+// viewed must outlive the conventions that hold them (static tables do).
+struct CurrencySigns {
+  std::span<const std::string_view> before;
+  std::span<const std::string_view> after;
+};
+
 // A locale's number conventions, as UTF-8 strings of any length (a French
 // locale groups with U+202F, three bytes). The decimal separator must not be
 // empty and the two must differ, or a written amount may not read back as
-// itself; an empty grouping separator turns grouping off.
+// itself; an empty grouping separator turns grouping off. The currency
+// signs are the reading field's (none by default); writing ignores them.
 struct NumberConventions {
   std::string decimal_separator;   // "," in Italy, "." in England
   std::string grouping_separator;  // "." in Italy, "," in England
+  CurrencySigns currency_signs{};
 };
 
 // An amount times 10,000 in a signed 64-bit integer: four exact decimals.
@@ -35,14 +47,22 @@ inline constexpr std::string_view AmountFormat = "##,##0.00";
 //  - blanks (space, tab, U+00A0, U+202F) may stand before and after the
 //    number, never inside it;
 //  - an optional "+" or "-" stands right before the first digit or decimal
-//    separator: "- 5" is not a number;
+//    separator, or right before a leading currency sign: "- 5" is not a
+//    number, "-€ 5" and "€ -5" are;
+//  - at most one currency sign of `conventions`, either one of its
+//    `before` signs ahead of the number, blanks between or not ("€ 12",
+//    "L.1.000", "lit. 1.000"), or one of its `after` signs behind it
+//    ("12,50 €"); of two signs that both match, the longer is read ("Lit."
+//    rather than "L"); a sign inside the number, two signs, a sign alone
+//    or another currency's sign are not numbers;
 //  - grouping separators only where they group thousands in the integer
 //    part: in Italy "1.936,27" and "1.000.000" are numbers, while "1.5",
 //    "1.93,6", "1000.000" and "1." are not; where the grouping separator is a
 //    kind of space, an ordinary space groups too ("1 000" in France);
 //  - at most one decimal separator, with digits on at least one side: "12,"
 //    and ",5" are numbers, "," and "-" alone are not;
-//  - no exponents, currency signs, radix prefixes or trailing signs;
+//  - no exponents, radix prefixes, trailing "+" or "-", nor letters after
+//    the digits ("12a", "12 EUR");
 //  - a value that rounds beyond the largest double is not a number; one too
 //    small for a double reads as zero.
 // Exactly the texts that `TextToDouble` converts; never throws.
@@ -53,6 +73,18 @@ bool IsNumberText(std::string_view text, const NumberConventions& conventions);
 // Throws TypeMismatchError when `IsNumberText` is false for the text.
 double TextToDouble(std::string_view text,
                     const NumberConventions& conventions);
+
+// The text's leading number, read with "." as the decimal point whatever the
+// conventions: after blanks and an optional leading currency sign of
+// `conventions` (with the "+" or "-" that the grammar above allows around
+// it), an optional "+" or "-", digits, then "." and digits; it stops at the
+// first character that cannot continue that. A text that begins with no
+// number reads as 0; digits beyond the range of a double read as infinity.
+// "1.000" reads 1, "0,5" 0, "12a" 12, "1.936,27" 1.936; with the lire
+// field's signs "L. 1.000" reads 1 and "L. -5" -5. Never throws but for
+// memory.
+double LeadingNumber(std::string_view text,
+                     const NumberConventions& conventions);
 
 // Writes `value` by a pattern of digit placeholders: "0" a digit always
 // shown, "#" a digit shown only when significant, "," between integer
@@ -67,9 +99,12 @@ double TextToDouble(std::string_view text,
 // hair of the largest double, where the 15-digit reading would exceed it, 17
 // digits are kept instead, so every text written is a number again. A value
 // that rounds to zero is written without a sign.
-// Throws std::invalid_argument on a pattern with other characters, or with
-// "," or "#" after the decimal point; throws OverflowError on an infinite or
-// NaN value.
+// Throws std::invalid_argument on a pattern with other characters, a "#"
+// after a "0" before the point ("0#"), a "," at either end of the integer
+// placeholders or beside another ",", any "," or second "." after the point,
+// or a "0" after a "#" among the decimals ("0.#0"); "0.0#" is accepted and
+// writes one or two decimals. Throws OverflowError on an infinite or NaN
+// value.
 std::string FormatAmount(double value, std::string_view pattern,
                          const NumberConventions& conventions);
 

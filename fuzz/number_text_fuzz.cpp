@@ -1,8 +1,9 @@
 // libFuzzer target for number text. Reads any bytes as an amount under one of
-// several locales' conventions and holds the reader to a second, independent
-// reading of the same grammar; then writes values drawn from the input in
-// the amount format and checks that each text reads back as the cent it
-// shows, as far as a double can tell.
+// several locales' conventions, with or without a field's currency signs,
+// and holds the reader and the leading-number reading to a second,
+// independent reading of the same grammar; then writes values drawn from the
+// input in the amount format and checks that each text reads back as the cent
+// it shows, as far as a double can tell.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -12,10 +13,12 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "converter/conversion.h"
 #include "converter/number_text.h"
 #include "converter/run_time_error.h"
 #include "fuzz/fuzz_check.h"
@@ -48,11 +51,41 @@ bool StripBlank(std::string_view& text, bool front) {
   return false;
 }
 
+std::string Lowered(std::string_view text) {
+  std::string lowered(text);
+  for (char& ch : lowered) {
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+  }
+  return lowered;
+}
+
+// Removes a leading "+" or "-", telling which.
+bool StripPlusMinus(std::string_view& text, std::string& sign) {
+  if (text.empty() || (text[0] != '+' && text[0] != '-')) return false;
+  if (text[0] == '-') sign = "-";
+  text.remove_prefix(1);
+  return true;
+}
+
+// Removes the longest of `signs` that the text starts with, in any case.
+bool StripCurrencySign(std::string_view& text,
+                       std::span<const std::string_view> signs) {
+  const std::string lowered = Lowered(text);
+  std::size_t longest = 0;
+  for (std::string_view candidate : signs) {
+    if (lowered.starts_with(Lowered(candidate))) {
+      longest = std::max(longest, candidate.size());
+    }
+  }
+  text.remove_prefix(longest);
+  return longest > 0;
+}
+
 // The number a text denotes by the grammar stated in number_text.h, as plain
 // ASCII ("-1234.5") for strtod, or nullopt when it is not a number. Written
-// apart from the core's single-pass reader: it cuts the text into tokens
-// first and judges their order afterwards, so a slip in one is unlikely to
-// repeat in the other.
+// apart from the core's single-pass reader: it peels the currency sign off
+// either end first, cuts the rest into tokens and judges their order
+// afterwards, so a slip in one is unlikely to repeat in the other.
 std::optional<std::string> ReferencePlain(std::string_view text,
                                           const NumberConventions& c) {
   while (StripBlank(text, true)) {
@@ -60,9 +93,20 @@ std::optional<std::string> ReferencePlain(std::string_view text,
   while (StripBlank(text, false)) {
   }
   std::string sign;
-  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-    if (text[0] == '-') sign = "-";
-    text.remove_prefix(1);
+  const bool plus_minus = StripPlusMinus(text, sign);
+  if (StripCurrencySign(text, c.currency_signs.before)) {
+    while (StripBlank(text, true)) {
+    }
+    if (!plus_minus) StripPlusMinus(text, sign);
+  } else {
+    for (std::string_view after : c.currency_signs.after) {
+      if (text.ends_with(after)) {
+        text.remove_suffix(after.size());
+        while (StripBlank(text, false)) {
+        }
+        break;
+      }
+    }
   }
   const bool space_groups = std::find(kSpaceLike.begin(), kSpaceLike.end(),
                                       c.grouping_separator) != kSpaceLike.end();
@@ -145,7 +189,37 @@ std::optional<double> ReferenceValue(std::string_view text,
   return value;
 }
 
+// The leading number as the header states it, read by strtod once the
+// digits and "." it may take are cut out.
+double ReferenceLeading(std::string_view text, const NumberConventions& c) {
+  while (StripBlank(text, true)) {
+  }
+  std::string sign;
+  const bool plus_minus = StripPlusMinus(text, sign);
+  if (StripCurrencySign(text, c.currency_signs.before)) {
+    while (StripBlank(text, true)) {
+    }
+    if (!plus_minus) StripPlusMinus(text, sign);
+  }
+  const std::size_t digits = text.find_first_not_of("0123456789");
+  std::size_t end = std::min(digits, text.size());
+  if (end < text.size() && text[end] == '.') {
+    end = std::min(text.find_first_not_of("0123456789", end + 1), text.size());
+  }
+  return std::strtod((sign + "0" + std::string(text.substr(0, end))).c_str(),
+                     nullptr);
+}
+
 void CheckReading(std::string_view text, const NumberConventions& c) {
+  const double leading = LeadingNumber(text, c);
+  const double expected_leading = ReferenceLeading(text, c);
+  Check(leading == expected_leading || (leading == 0 && expected_leading == 0),
+        [&] {
+          return "LeadingNumber(\"" + Escaped(text) +
+                 "\") = " + std::to_string(leading) + ", the grammar says " +
+                 std::to_string(expected_leading);
+        });
+
   const std::optional<double> expected = ReferenceValue(text, c);
   const bool is_number = IsNumberText(text, c);
   Check(is_number == expected.has_value(), [&] {
@@ -277,13 +351,19 @@ void CheckWriting(double x, const NumberConventions& c) {
 }  // namespace
 }  // namespace eurolire::fuzz
 
-// Input: one byte choosing the conventions, then the text.
+// Input: one byte choosing the conventions and the currency signs (none, the
+// euro field's or the lire field's), then the text.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   using namespace eurolire;
   using namespace eurolire::fuzz;
   if (size == 0) return 0;
-  const NumberConventions& c = kConventions[data[0] % kConventions.size()];
+  const NumberConventions& locale = kConventions[data[0] % kConventions.size()];
+  const int signs = data[0] / kConventions.size() % 3;
+  const NumberConventions c =
+      signs == 0
+          ? locale
+          : FieldConventions(signs == 1 ? Field::Euro : Field::Lire, locale);
   const std::string_view text(reinterpret_cast<const char*>(data + 1),
                               size - 1);
   CheckReading(text, c);

@@ -84,7 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
                       // locale's reading, and converts like any other.
                       ConversionCase{kLire, "0,5", "0,00"},
                       ConversionCase{kLire, ",5", "0,00"},
-                      ConversionCase{kLire, "9999,5", "5,16"}));
+                      ConversionCase{kLire, "9999,5", "5,16"},
+                      // Each field reads its own currency's signs.
+                      ConversionCase{kLire, "L. 1.000.000", "516,46"},
+                      ConversionCase{kEuro, "12,50 \u20AC", "24.203,38"}));
 
 TEST(ConverterTest, ConvertsInTheEnglishLocale) {
   Session session(kEnglish);
