@@ -379,6 +379,11 @@ class Form1Test : public QObject {
     QTest::keyClicks(lire, "1000");
     QCOMPARE(form->Text(Field::Lire), "1000");
     QCOMPARE(form->Text(Field::Euro), "0,52");
+    // An amount pasted as it stands on a deed, its currency sign and all.
+    QApplication::clipboard()->setText("L. 1.000.000");
+    QTest::keyClick(lire, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(lire, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(form->Text(Field::Euro), "516,46");
   }
 
   void keypadDecimalKeyTypesTheLocaleSeparator_data() {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -321,6 +322,22 @@ TEST(ItalianLocale, TabMovesBetweenTheFieldsAndLireConvertToEuro) {
   // The focus moved, no text changed.
   EXPECT_EQ(program.Text(program.euro()), L"0,52");
   EXPECT_EQ(program.Text(program.lire()), L"1000");
+  // An amount pasted into LIRE as it stands on a deed, its sign and all.
+  const std::wstring deed = L"L. 1.000.000";
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (deed.size() + 1) * 2);
+  wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), deed.c_str());
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  program.PressKey(program.euro(), VK_TAB);
+  EXPECT_TRUE(WaitFor([&] { return program.Focus() == program.lire(); }));
+  PostMessageW(program.lire(), EM_SETSEL, 0, -1);
+  PostMessageW(program.lire(), WM_PASTE, 0, 0);
+  EXPECT_TRUE(
+      WaitFor([&] { return program.Text(program.euro()) == L"516,46"; }));
+  EXPECT_EQ(program.Text(program.lire()), deed);
 }
 
 TEST(ItalianLocale, KeypadDecimalKeyTypesTheLocaleSeparator) {
