@@ -6,10 +6,10 @@
 #ifndef EUROLIRE_CLI_COMMAND_LINE_H_
 #define EUROLIRE_CLI_COMMAND_LINE_H_
 
-#include <iosfwd>
 #include <string_view>
 #include <vector>
 
+#include "cli/byte_streams.h"
 #include "converter/number_text.h"
 
 namespace eurolire {
@@ -21,30 +21,31 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitNotConverted = 1;
 inline constexpr int kExitUsage = 2;
 
-// True when the arguments (without the program's name) are for the command
-// line rather than the window: any of --help, -h, --version, --euro, --lire
-// (or --euro=AMOUNT, --lire=AMOUNT), or a word that is no option and no
-// value of one of Qt's options ("12", "-5"; not "fusion" in "-style
-// fusion"). Other options are left to the window, which hands them to Qt;
-// what Qt does not take, `RunCommandLine` then reports.
-bool WantsCommandLine(const std::vector<std::string_view>& arguments);
+// True for the command line's own options: --help, -h, --version, --euro,
+// --lire, and --euro=AMOUNT or --lire=AMOUNT.
+bool IsOwnOption(std::string_view argument);
+
+// True for what the command line takes for an option rather than an amount:
+// "--anything", "-x"; not "-5" or "-,5", which are amounts.
+bool LooksLikeOption(std::string_view argument);
 
 // Runs the command line and returns the exit status.
 // - Unknown options, both --euro and --lire, or amounts with neither:
 //   kExitUsage, with a message on `err`.
 // - Amounts after --euro or --lire (or attached with "="): each converted
 //   and printed on a line of its own.
-// - No amount: standard input, one amount a line (a final "\r" dropped, an
+// - No amount: `in`, one amount a line (a final "\r" dropped, an
 //   empty line being no number), one output line per input line.
 // An amount that is not a number, or whose conversion is beyond the largest
 // double, gets an empty output line and a message on `err` naming it (and
-// its line on standard input); the others still convert, and the status is
+// its line on `in`); the others still convert, and the status is
 // kExitNotConverted. Messages quote at most 40 characters of a text, with
 // control characters and bytes that are no UTF-8 escaped. A failed read or
-// write is reported and gives kExitNotConverted.
+// write is reported and gives kExitNotConverted. `out` is written in
+// blocks, `err` too unless it is interactive.
 int RunCommandLine(const std::vector<std::string_view>& arguments,
-                   const NumberConventions& conventions, std::istream& in,
-                   std::ostream& out, std::ostream& err);
+                   const NumberConventions& conventions, ByteInput& in,
+                   ByteOutput& out, ByteOutput& err);
 
 }  // namespace eurolire
 

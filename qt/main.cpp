@@ -1,49 +1,29 @@
 // The euro-lire converter: starts Form1 and runs until it is closed, or,
 // asked on the command line, converts amounts in the terminal.
-#include <unistd.h>
-
 #include <QApplication>
 #include <QLocale>
-#include <iostream>
 #include <string_view>
 #include <vector>
 
-#include "cli/command_line.h"
+#include "qt/arguments.h"
 #include "qt/error_report.h"
 #include "qt/form1.h"
 #include "qt/locale_conventions.h"
 #include "qt/qt_translation.h"
+#include "qt/standard_streams.h"
 #include "qt/startup_probe.h"
 #include "qt/web_link.h"
-
-namespace {
-
-int RunInTerminal(const std::vector<std::string_view>& arguments) {
-  // Neither reading a line nor writing a message may flush the output: a
-  // million lines would mean a million writes.
-  std::ios::sync_with_stdio(false);
-  std::cin.tie(nullptr);
-  std::cerr.tie(nullptr);
-  // Into a file or a pipe, messages too are written in blocks; a terminal
-  // shows each as it comes.
-  if (!isatty(STDERR_FILENO)) std::cerr.unsetf(std::ios_base::unitbuf);
-  return eurolire::RunCommandLine(arguments,
-                                  eurolire::ConventionsOf(QLocale::system()),
-                                  std::cin, std::cout, std::cerr);
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   // Before QApplication, which would need a display.
   if (const std::vector<std::string_view> arguments(argv + 1, argv + argc);
       eurolire::WantsCommandLine(arguments)) {
-    return RunInTerminal(arguments);
+    return eurolire::RunCommandLineOn(arguments, {});
   }
 
   QApplication app(argc, argv);
   // Qt has taken its own options out of argv: the rest are unknown.
-  if (argc > 1) return RunInTerminal({argv + 1, argv + argc});
+  if (argc > 1) return eurolire::RunCommandLineOn({argv + 1, argv + argc}, {});
   // Lets the desktop match the window to eurolire.desktop and its icon. No
   // application display name: Qt would append it to the window's title.
   QGuiApplication::setDesktopFileName(QStringLiteral("it.morvek.eurolire"));

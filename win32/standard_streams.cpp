@@ -1,14 +1,11 @@
 #include "win32/standard_streams.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
-#include <ios>
-#include <istream>
-#include <ostream>
-#include <streambuf>
+#include <optional>
 #include <string_view>
 
+#include "cli/byte_streams.h"
 #include "cli/command_line.h"
 #include "win32/locale_conventions.h"
 #include "win32/wide_text.h"
@@ -16,7 +13,7 @@
 namespace eurolire {
 namespace {
 
-// Large enough that a million lines take a few dozen writes.
+// The most one ReadFile call takes, and half of what one WriteFile does.
 constexpr std::size_t kBufferSize = 64 * 1024;
 // Kept well below what old consoles take in one call.
 constexpr DWORD kConsoleUnits = 8 * 1024;
@@ -33,79 +30,45 @@ bool IsUsable(HANDLE handle) {
   return GetFileType(handle) != FILE_TYPE_UNKNOWN || GetLastError() == NO_ERROR;
 }
 
-// How many bytes at the end of `text` begin a UTF-8 sequence that is not
-// complete yet.
-std::size_t IncompleteTail(std::string_view text) {
-  for (std::size_t back = 1; back <= std::min<std::size_t>(3, text.size());
-       ++back) {
-    const auto byte = static_cast<unsigned char>(text[text.size() - back]);
-    if ((byte & 0xC0) == 0x80) continue;
-    const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
-    return byte >= 0xC0 && length > back ? back : 0;
-  }
-  return 0;
-}
-
-// Standard output or error.
-class OutputBuffer : public std::streambuf {
+// Standard output or error: "\n" written as "\r\n", and to a console in
+// UTF-16. Each write holds whole characters (cli/byte_streams.h), so none
+// is cut in two.
+class HandleOutput : public ByteOutput {
  public:
-  explicit OutputBuffer(HANDLE handle)
-      : handle_(handle), console_(IsConsole(handle)) {
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
-  }
-  ~OutputBuffer() override { sync(); }
+  explicit HandleOutput(HANDLE handle)
+      : handle_(handle), console_(IsConsole(handle)) {}
 
- protected:
-  int_type overflow(int_type c) override {
-    if (!WriteBuffer(false)) return traits_type::eof();
-    if (!traits_type::eq_int_type(c, traits_type::eof())) {
-      *pptr() = traits_type::to_char_type(c);
-      pbump(1);
-    }
-    return traits_type::not_eof(c);
-  }
-
-  int sync() override { return WriteBuffer(true) ? 0 : -1; }
-
- private:
-  // Writes what the buffer holds. A character cut by the end of a full
-  // buffer waits there for its other bytes, or the console would show it as
-  // two wrong ones.
-  bool WriteBuffer(bool all) {
-    std::string_view text(pbase(), static_cast<std::size_t>(pptr() - pbase()));
-    const std::size_t kept = all || !console_ ? 0 : IncompleteTail(text);
-    text.remove_suffix(kept);
-    failed_ = failed_ || !Write(text);
-    std::memmove(buffer_.data(), text.data() + text.size(), kept);
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
-    pbump(static_cast<int>(kept));
-    return !failed_;
-  }
-
-  bool Write(std::string_view text) const {
+  bool Write(std::string_view text) override {
     std::string lines;
     lines.reserve(text.size() + text.size() / 8);
     for (const char c : text) {
       if (c == '\n') lines.push_back('\r');
       lines.push_back(c);
     }
-    if (console_) {
-      const std::wstring wide = Utf16(lines);
-      for (std::size_t done = 0; done < wide.size();) {
-        DWORD units = static_cast<DWORD>(
-            std::min<std::size_t>(kConsoleUnits, wide.size() - done));
-        // A surrogate pair goes in one piece.
-        if (units > 1 && IS_HIGH_SURROGATE(wide[done + units - 1])) --units;
-        DWORD written = 0;
-        if (!WriteConsoleW(handle_, wide.data() + done, units, &written,
-                           nullptr) ||
-            written == 0) {
-          return false;
-        }
-        done += written;
+    return console_ ? WriteToConsole(Utf16(lines)) : WriteToFile(lines);
+  }
+
+  bool IsInteractive() const override { return console_; }
+
+ private:
+  bool WriteToConsole(const std::wstring& wide) const {
+    for (std::size_t done = 0; done < wide.size();) {
+      DWORD units = static_cast<DWORD>(
+          std::min<std::size_t>(kConsoleUnits, wide.size() - done));
+      // A surrogate pair goes in one piece.
+      if (units > 1 && IS_HIGH_SURROGATE(wide[done + units - 1])) --units;
+      DWORD written = 0;
+      if (!WriteConsoleW(handle_, wide.data() + done, units, &written,
+                         nullptr) ||
+          written == 0) {
+        return false;
       }
-      return true;
+      done += written;
     }
+    return true;
+  }
+
+  bool WriteToFile(std::string_view lines) const {
     for (std::size_t done = 0; done < lines.size();) {
       DWORD written = 0;
       const auto size = static_cast<DWORD>(
@@ -121,52 +84,45 @@ class OutputBuffer : public std::streambuf {
 
   HANDLE handle_;
   bool console_;
-  bool failed_ = false;
-  std::array<char, kBufferSize> buffer_;
 };
 
-// Standard input. A read error is thrown, which the stream takes as its
-// bad state; the end of a pipe or a file is the end of the input.
-class InputBuffer : public std::streambuf {
+// Standard input; the end of a pipe or a file is the end of the input.
+class HandleInput : public ByteInput {
  public:
-  explicit InputBuffer(HANDLE handle)
+  explicit HandleInput(HANDLE handle)
       : handle_(handle), console_(IsConsole(handle)) {}
 
- protected:
-  int_type underflow() override {
-    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-    if (console_) {
-      ReadFromConsole();
-    } else {
-      ReadFromFile();
-    }
-    setg(text_.data(), text_.data(), text_.data() + text_.size());
-    return text_.empty() ? traits_type::eof()
-                         : traits_type::to_int_type(*gptr());
+  std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
+    if (!console_) return ReadFromFile(buffer, size);
+    if (unread_ == text_.size() && !ReadFromConsole()) return std::nullopt;
+    const std::size_t count = std::min(size, text_.size() - unread_);
+    std::memcpy(buffer, text_.data() + unread_, count);
+    unread_ += count;
+    return count;
   }
 
  private:
-  void ReadFromFile() {
-    text_.resize(kBufferSize);
+  std::optional<std::size_t> ReadFromFile(char* buffer, std::size_t size) {
     DWORD read = 0;
-    if (!ReadFile(handle_, text_.data(), static_cast<DWORD>(kBufferSize), &read,
-                  nullptr)) {
+    const auto most = static_cast<DWORD>(std::min(size, kBufferSize));
+    if (!ReadFile(handle_, buffer, most, &read, nullptr)) {
       // The writer closed its end of the pipe.
-      if (GetLastError() != ERROR_BROKEN_PIPE) {
-        throw std::ios_base::failure("standard input");
-      }
+      if (GetLastError() != ERROR_BROKEN_PIPE) return std::nullopt;
       read = 0;
     }
-    text_.resize(read);
+    return read;
   }
 
-  void ReadFromConsole() {
+  // Reads the console's next line(s) into `text_`, which stays empty once
+  // the input has ended.
+  bool ReadFromConsole() {
     text_.clear();
+    unread_ = 0;
     while (text_.empty() && !ended_) {
       std::wstring wide(kConsoleUnits, L'\0');
       DWORD read = 0;
       if (!ReadConsoleW(handle_, wide.data(), kConsoleUnits, &read, nullptr)) {
-        throw std::ios_base::failure("standard input");
+        return false;
       }
       wide.resize(read);
       ended_ = read == 0;
@@ -182,6 +138,7 @@ class InputBuffer : public std::streambuf {
       }
       text_ = Utf8(wide);
     }
+    return true;
   }
 
   HANDLE handle_;
@@ -189,7 +146,8 @@ class InputBuffer : public std::streambuf {
   bool ended_ = false;
   // Half of a surrogate pair, whose other half the next read brings.
   std::wstring pending_;
-  std::string text_;
+  std::string text_;        // read from the console, in UTF-8
+  std::size_t unread_ = 0;  // where what `Read` has not handed out begins
 };
 
 HANDLE OpenConsole(const wchar_t* name) {
@@ -225,15 +183,9 @@ std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const* argv) {
 
 int RunCommandLineOn(const std::vector<std::string>& arguments,
                      const StandardHandles& handles) {
-  InputBuffer in_buffer(handles.in);
-  OutputBuffer out_buffer(handles.out);
-  OutputBuffer err_buffer(handles.err);
-  std::istream in(&in_buffer);
-  std::ostream out(&out_buffer);
-  std::ostream err(&err_buffer);
-  // A console shows each message as it comes; into a file or a pipe they
-  // are written in blocks.
-  if (IsConsole(handles.err)) err.setf(std::ios_base::unitbuf);
+  HandleInput in(handles.in);
+  HandleOutput out(handles.out);
+  HandleOutput err(handles.err);
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
   return RunCommandLine(views, UserLocaleConventions(), in, out, err);
 }

@@ -4,12 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <ios>
+#include <algorithm>
+#include <cstring>
+#include <optional>
 #include <regex>
-#include <sstream>
-#include <streambuf>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tests/converter/fake_view.h"
@@ -20,6 +21,41 @@ namespace {
 using testing::kEnglish;
 using testing::kItalian;
 
+// Standard input from a string, handed out a few kilobytes at a time as a
+// pipe would.
+class StringInput : public ByteInput {
+ public:
+  explicit StringInput(std::string text = "") : text_(std::move(text)) {}
+
+  std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
+    const std::size_t count =
+        std::min({size, std::size_t{4096}, text_.size() - read_});
+    std::memcpy(buffer, text_.data() + read_, count);
+    read_ += count;
+    return count;
+  }
+
+  bool eof() const { return read_ == text_.size(); }
+  std::size_t unread() const { return text_.size() - read_; }
+
+ private:
+  std::string text_;
+  std::size_t read_ = 0;
+};
+
+// Standard output or error into a string.
+class StringOutput : public ByteOutput {
+ public:
+  bool Write(std::string_view bytes) override {
+    text_ += bytes;
+    return true;
+  }
+  const std::string& str() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
 struct Outcome {
   int status;
   std::string out;
@@ -29,9 +65,9 @@ struct Outcome {
 Outcome RunWith(const std::vector<std::string_view>& arguments,
                 const std::string& input = "",
                 const NumberConventions& conventions = kItalian) {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
+  StringInput in(input);
+  StringOutput out;
+  StringOutput err;
   const int status = RunCommandLine(arguments, conventions, in, out, err);
   return {status, out.str(), err.str()};
 }
@@ -244,88 +280,58 @@ TEST(CommandLineTest, MessagesQuoteAShortTextWithoutControlCharacters) {
       << two_byte.err;
 }
 
-// A stream buffer that takes nothing, as a full disk or a closed pipe.
-class FailingBuffer : public std::streambuf {
- protected:
-  int_type overflow(int_type) override { return traits_type::eof(); }
+// An output that takes nothing, as a full disk or a closed pipe.
+class FailingOutput : public ByteOutput {
+ public:
+  bool Write(std::string_view) override { return false; }
 };
 
 TEST(CommandLineTest, AFailedWriteIsReportedNotCalledSuccess) {
-  FailingBuffer buffer;
-  std::ostream out(&buffer);
-  std::istringstream in("12\n");
-  std::ostringstream err;
+  FailingOutput out;
+  StringInput in("12\n");
+  StringOutput err;
   EXPECT_EQ(RunCommandLine({"--euro"}, kItalian, in, out, err),
             kExitNotConverted);
   EXPECT_NE(err.str().find("scrivere"), std::string::npos) << err.str();
 }
 
-TEST(CommandLineTest, OwnOptionsAndAmountsTakeTheProgramAwayFromTheWindow) {
-  struct Row {
-    std::vector<std::string_view> arguments;
-    bool command_line;
-  };
-  const Row rows[] = {
-      {{}, false},
-      {{"-platform", "offscreen"}, false},
-      {{"--display", ":1"}, false},
-      {{"-style", "fusion", "-reverse"}, false},
-      {{"--euro"}, true},
-      {{"--lire=5"}, true},
-      {{"-style", "fusion", "--version"}, true},
-      {{"-h"}, true},
-      // No display needed to say what is missing.
-      {{"12"}, true},
-      {{"-5"}, true},
-      {{"-platform", "offscreen", "12"}, true},
-  };
-  for (const Row& row : rows) {
-    std::string named;
-    for (std::string_view argument : row.arguments) {
-      named += std::string(argument) + " ";
-    }
-    EXPECT_EQ(WantsCommandLine(row.arguments), row.command_line) << named;
+// An input whose reading fails, as a directory given as input.
+class UnreadableInput : public ByteInput {
+ public:
+  std::optional<std::size_t> Read(char*, std::size_t) override {
+    return std::nullopt;
   }
-}
-
-// A stream buffer whose reading fails, as a directory given as input.
-class UnreadableBuffer : public std::streambuf {
- protected:
-  int_type underflow() override { throw std::ios_base::failure("unreadable"); }
 };
 
 TEST(CommandLineTest, AFailedReadIsReportedNotTakenForTheEnd) {
-  UnreadableBuffer buffer;
-  std::istream in(&buffer);
-  std::ostringstream out;
-  std::ostringstream err;
+  UnreadableInput in;
+  StringOutput out;
+  StringOutput err;
   EXPECT_EQ(RunCommandLine({"--lire"}, kItalian, in, out, err),
             kExitNotConverted);
   EXPECT_NE(err.str().find("leggere"), std::string::npos) << err.str();
 }
 
 TEST(CommandLineTest, AFailedWriteOfHelpIsReportedToo) {
-  FailingBuffer buffer;
-  std::ostream out(&buffer);
-  std::istringstream in;
-  std::ostringstream err;
+  FailingOutput out;
+  StringInput in;
+  StringOutput err;
   EXPECT_EQ(RunCommandLine({"--help"}, kItalian, in, out, err),
             kExitNotConverted);
   EXPECT_NE(err.str().find("scrivere"), std::string::npos) << err.str();
 }
 
 TEST(CommandLineTest, AFailedWriteStopsReading) {
-  FailingBuffer output;
-  std::ostream out(&output);
+  FailingOutput out;
   std::string lines;
   for (int i = 0; i < 100'000; ++i) lines += "12\n";
-  std::istringstream in(lines);
-  std::ostringstream err;
+  StringInput in(lines);
+  StringOutput err;
   EXPECT_EQ(RunCommandLine({"--euro"}, kItalian, in, out, err),
             kExitNotConverted);
   // Stopped at the first failed line, not read to the end.
   EXPECT_FALSE(in.eof());
-  EXPECT_GT(in.rdbuf()->in_avail(), 0);
+  EXPECT_GT(in.unread(), 0);
 }
 
 }  // namespace
