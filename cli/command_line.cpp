@@ -1,8 +1,11 @@
 #include "cli/command_line.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "cli/quoted_text.h"
 #include "converter/conversion.h"
@@ -106,6 +109,16 @@ Request Parse(const std::vector<std::string_view>& arguments) {
   return request;
 }
 
+// "a, b o c": the signs a field reads, as the help lists them.
+std::string SignList(std::span<const std::string_view> signs) {
+  std::string list;
+  for (std::size_t i = 0; i < signs.size(); ++i) {
+    if (i > 0) list += i + 1 == signs.size() ? " o " : ", ";
+    list += signs[i];
+  }
+  return list;
+}
+
 std::string HelpText(const NumberConventions& conventions) {
   const std::string rate =
       FormatAmount(kLirePerEuro, AmountFormat, conventions);
@@ -129,6 +142,15 @@ std::string HelpText(const NumberConventions& conventions) {
          "danno " +
          example +
          " lire, arrotondate al centesimo.\n"
+         "Un importo può avere il simbolo della sua valuta, prima del numero\n"
+         "(" +
+         SignList(kEuroSignsBefore) + " per gli euro; " +
+         SignList(kLireSignsBefore) +
+         " per le lire)\n"
+         "o dopo (" +
+         SignList(kEuroSignsAfter) + " per gli euro; " +
+         SignList(kLireSignsAfter) +
+         " per le lire).\n"
          "\n"
          "Stato di uscita: 0 se ogni importo è convertito, 1 se uno non lo\n"
          "è, 2 se gli argomenti sono sbagliati.\n";

@@ -91,10 +91,17 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"help", L"--help", "", 0, "lo\r\n\xC3\xA8, 2 se", true, false},
         Case{"version", L"--version", "", 0,
              "eurolire " EUROLIRE_VERSION "\r\n", false, false},
-        Case{"usage", L"--euro 1 --lire", "", 2, "", false, true}));
+        Case{"usage", L"--euro 1 --lire", "", 2, "", false, true},
+        // Amounts with their currency's sign, as arguments and as lines.
+        Case{"signs", L"--euro \"\u20AC 12,50\" \"12,50 \u20AC\"", "", 0,
+             "24.203,38\r\n24.203,38\r\n", false, false},
+        Case{"signs_filter", L"--lire", "L. 1.000.000\r\n\u20AC 12\r\n", 1,
+             "516,46\r\n\r\n", false, true}));
 INSTANTIATE_TEST_SUITE_P(EnglishLocale, CommandLine,
                          ::testing::Values(Case{"euro", L"--euro 12", "", 0,
-                                                "23,235.24\r\n", false,
+                                                "23,235.24\r\n", false, false},
+                                           Case{"sign", L"--euro \u20AC12.50",
+                                                "", 0, "24,203.38\r\n", false,
                                                 false}));
 
 // eurolire.com in a console of its own: keys typed into it, what it shows
