@@ -235,7 +235,7 @@ int RunCommandLineOn(const std::vector<std::string>& arguments,
   // are written in blocks.
   if (IsConsole(handles.err)) err.setf(std::ios_base::unitbuf);
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-  return RunCommandLine(views, UserLocaleConventions(), in, out, err);
+  return RunCommandLine(views, LocaleConventions(), in, out, err);
 }
 
 }  // namespace eurolire
