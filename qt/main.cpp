@@ -27,9 +27,9 @@ int RunInTerminal(const std::vector<std::string_view>& arguments) {
   // Into a file or a pipe, messages too are written in blocks; a terminal
   // shows each as it comes.
   if (!isatty(STDERR_FILENO)) std::cerr.unsetf(std::ios_base::unitbuf);
-  return eurolire::RunCommandLine(arguments,
-                                  eurolire::ConventionsOf(QLocale::system()),
-                                  std::cin, std::cout, std::cerr);
+  return eurolire::RunCommandLine(
+      arguments, eurolire::LocaleConventions(QLocale::system()), std::cin,
+      std::cout, std::cerr);
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
   eurolire::InstallQtTranslation(app);
   if (eurolire::StartupProbeWanted()) eurolire::InstallStartupProbe(app);
 
-  eurolire::Form1 form(eurolire::ConventionsOf(QLocale::system()),
+  eurolire::Form1 form(eurolire::LocaleConventions(QLocale::system()),
                        {.label3_click = eurolire::OpenSiteAddress,
                         .report_error = eurolire::ReportRunTimeError,
                         .before_handler = {}});

@@ -1,7 +1,8 @@
-// The stored design of Form1 (form/form1_design.h) and the product's words
-// in the page's terms: a build-time program that fills a template's @NAME@
-// placeholders, so that no number or text of the design is written twice.
-//   design TEMPLATE OUTPUT [NAME=FILE]...
+// The page generator: a build-time program that fills a template's @NAME@
+// placeholders with the stored design and the product's words in the page's
+// terms (web/design.h), so that no number or text of the design is written
+// twice.
+//   page_generator TEMPLATE OUTPUT [NAME=FILE]...
 // A design value replaces @NAME@ as it is; FILE's contents replace @NAME@
 // for each NAME=FILE, or its base64 when NAME ends in _BASE64. It fails on a
 // placeholder it cannot fill, and on a file that would end the page's
@@ -10,82 +11,17 @@
 // unescaped.
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
-#include "form/form1_design.h"
-#include "form/product.h"
-#include "form/site_address.h"
+#include "web/design.h"
 
 namespace {
-
-using eurolire::design::Control;
-using eurolire::design::Font;
-using eurolire::design::Rgb;
-
-// Every length of the design is a multiple of --px, one CSS pixel on a
-// screen wide enough for the window and less on a narrower one.
-std::string Length(double pixels) {
-  std::ostringstream out;
-  out << "calc(" << pixels << "*var(--px))";
-  return out.str();
-}
-
-std::string Box(const Control& control) {
-  const eurolire::design::Rect& r = control.geometry;
-  return "left:" + Length(r.left) + ";top:" + Length(r.top) +
-         ";width:" + Length(r.width) + ";height:" + Length(r.height);
-}
-
-std::string Colour(Rgb rgb) {
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.red, rgb.green,
-                rgb.blue);
-  return text;
-}
-
-// Where Arial is missing, a face with its metrics.
-std::string FontCss(const Font& font) {
-  // 72 points to the inch, 96 CSS pixels.
-  return std::to_string(font.weight) + " " + Length(font.points * 4 / 3) + " " +
-         std::string(font.family) +
-         ", Liberation Sans, Arimo, Helvetica, sans-serif";
-}
-
-std::map<std::string, std::string> DesignValues() {
-  namespace design = eurolire::design;
-  return {
-      {"TITLE", std::string(design::kTitle)},
-      {"CLIENT_WIDTH", std::to_string(design::kClientWidth)},
-      {"CLIENT_HEIGHT", std::to_string(design::kClientHeight)},
-      {"BACKGROUND", Colour(design::kBackground)},
-      {"FIELD_FONT", FontCss(design::kFieldFont)},
-      {"CAPTION_FONT", FontCss(design::kCaptionFont)},
-      {"CAPTION_COLOUR", Colour(design::kCaptionColour)},
-      {"EURO_BOX", Box(design::kEuro)},
-      {"LIRE_BOX", Box(design::kLire)},
-      {"LABEL1_BOX", Box(design::kLabel1)},
-      {"LABEL2_BOX", Box(design::kLabel2)},
-      {"LABEL3_BOX", Box(design::kLabel3)},
-      {"LABEL3_FONT_SIZE", Length(design::kLabel3.geometry.height)},
-      {"LABEL1", std::string(design::kLabel1.text)},
-      {"LABEL2", std::string(design::kLabel2.text)},
-      {"LABEL3", std::string(design::kLabel3.text)},
-      {"EURO_DESCRIPTION", std::string(design::kEuroDescription)},
-      {"LIRE_DESCRIPTION", std::string(design::kLireDescription)},
-      {"SITE_ADDRESS", eurolire::SiteAddress},
-      {"PRODUCT_NAME", std::string(eurolire::kProductName)},
-      {"PUBLISHER", std::string(eurolire::kPublisher)},
-      {"VERSION", std::string(eurolire::kVersion)},
-  };
-}
 
 bool IsPlain(std::string_view value) {
   for (const unsigned char c : value) {
@@ -158,11 +94,11 @@ std::string Fill(std::string_view page,
 
 int main(int argc, char* argv[]) {
   if (argc < 3) {
-    std::cerr << "usage: design TEMPLATE OUTPUT [NAME=FILE]...\n";
+    std::cerr << "usage: page_generator TEMPLATE OUTPUT [NAME=FILE]...\n";
     return 2;
   }
   try {
-    std::map<std::string, std::string> values = DesignValues();
+    std::map<std::string, std::string> values = eurolire::DesignValues();
     for (const auto& [name, value] : values) {
       if (!IsPlain(value)) throw std::runtime_error(name + " is not plain");
     }
@@ -187,7 +123,7 @@ int main(int argc, char* argv[]) {
     out.close();
     if (!out) throw std::runtime_error(std::string("cannot write ") + argv[2]);
   } catch (const std::exception& error) {
-    std::cerr << "design: " << error.what() << '\n';
+    std::cerr << "page_generator: " << error.what() << '\n';
     return 1;
   }
   return 0;
