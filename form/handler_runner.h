@@ -5,8 +5,8 @@
 #ifndef EUROLIRE_FORM_HANDLER_RUNNER_H_
 #define EUROLIRE_FORM_HANDLER_RUNNER_H_
 
-#include <functional>
 #include <optional>
+#include <utility>
 
 #include "converter/run_time_error.h"
 
@@ -14,28 +14,47 @@ namespace eurolire {
 
 class HandlerRunner {
  public:
-  // `later` arranges for `ReportPending` to be called once the caller's
-  // stack has unwound (a queued call, a posted message), or calls it at
-  // once where the end of the outermost handler is late enough. `report`
-  // shows one error; a report that keeps a box open after it returns drops
-  // what it is given while that box is open.
-  HandlerRunner(std::function<void()> later,
-                std::function<void(const RunTimeError&)> report);
+  // What is the front end's own.
+  class FrontEnd {
+   public:
+    // Arranges for `ReportPending` to be called once the caller's stack has
+    // unwound (a queued call, a posted message), or calls it at once where
+    // the end of the outermost handler is late enough.
+    virtual void ScheduleReport() = 0;
+    // Shows one error. A report that keeps its box open after it returns
+    // drops what it is given while that box is open.
+    virtual void ShowReport(const RunTimeError& error) = 0;
+
+   protected:
+    ~FrontEnd() = default;
+  };
+
+  // `front_end` must outlive the runner.
+  explicit HandlerRunner(FrontEnd& front_end) : front_end_(front_end) {}
 
   // Runs `handler`, which may run further handlers inside it. No exception
   // escapes: the first error is kept until it has been reported, and later
   // ones before then, or while a report is being shown, add nothing.
-  void Run(const std::function<void()>& handler);
+  template <typename Handler>
+  void Run(Handler&& handler) {
+    ++depth_;
+    std::optional<RunTimeError> error = CatchRunTimeError(handler);
+    --depth_;
+    Ran(std::move(error));
+  }
 
-  // Reports the kept error, if any, unless a report is being shown.
+  // Shows the kept error, if any, unless a report is being shown.
   void ReportPending();
 
  private:
-  std::function<void()> later_;
-  std::function<void(const RunTimeError&)> report_;
+  // Keeps `error` as a handler returns, and schedules its report once the
+  // outermost one has.
+  void Ran(std::optional<RunTimeError> error);
+
+  FrontEnd& front_end_;
   int depth_ = 0;  // handlers running, one inside another
   std::optional<RunTimeError> pending_;
-  bool scheduled_ = false;  // `later_` asked and ReportPending not yet run
+  bool scheduled_ = false;  // ScheduleReport asked, ReportPending not yet run
   bool reporting_ = false;
 };
 

@@ -57,17 +57,7 @@ AmountField* MakeField(const design::Control& stored,
 Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
     : QWidget(parent),
       hooks_(std::move(hooks)),
-      // Later is a queued call, which the event loop makes once everything
-      // has unwound; it is dropped with the window.
-      handlers_(
-          [this] {
-            QMetaObject::invokeMethod(
-                this, [this] { handlers_.ReportPending(); },
-                Qt::QueuedConnection);
-          },
-          [this](const RunTimeError& error) {
-            if (hooks_.report_error) hooks_.report_error(*this, error);
-          }),
+      handlers_(*this),
       converter_(*this, conventions) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ToQString(design::kTitle));
@@ -212,6 +202,15 @@ void Form1::Handle(std::string_view name,
   if (hooks_.before_handler) hooks_.before_handler(name);
   // An exception must not cross a Qt signal emission or the event loop.
   handlers_.Run(handler);
+}
+
+void Form1::ScheduleReport() {
+  QMetaObject::invokeMethod(
+      this, [this] { handlers_.ReportPending(); }, Qt::QueuedConnection);
+}
+
+void Form1::ShowReport(const RunTimeError& error) {
+  if (hooks_.report_error) hooks_.report_error(*this, error);
 }
 
 void Form1::Euro_GotFocus() {

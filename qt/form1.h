@@ -22,7 +22,9 @@ namespace eurolire {
 
 class AmountField;
 
-class Form1 : public QWidget, public ConverterView {
+class Form1 : public QWidget,
+              public ConverterView,
+              private HandlerRunner::FrontEnd {
   Q_OBJECT
 
  public:
@@ -62,6 +64,10 @@ class Form1 : public QWidget, public ConverterView {
 
  private:
   void ReplaceText(Field field, const std::string& text) override;
+  // Later is a queued call, which the event loop makes once everything has
+  // unwound; it is dropped with the window.
+  void ScheduleReport() override;
+  void ShowReport(const RunTimeError& error) override;
   AmountField* FieldOf(Field field) const;
   // Runs one handler; a run-time error abandons it and is reported once the
   // event loop has the control back.

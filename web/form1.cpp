@@ -13,14 +13,7 @@ Form1::Form1(emscripten::val euro, emscripten::val lire,
     : euro_(std::move(euro)),
       lire_(std::move(lire)),
       report_error_(std::move(report_error)),
-      // Later is the end of the outermost handler: the report's dialog runs
-      // no loop of its own, and by then the fields are as the handlers left
-      // them.
-      handlers_([this] { handlers_.ReportPending(); },
-                [this](const RunTimeError& error) {
-                  report_error_(std::string(kErrorReportTitle),
-                                ErrorReportText(error));
-                }),
+      handlers_(*this),
       converter_(*this, std::move(conventions)) {
   Handle(&Converter::Form_Load);
 }
@@ -61,6 +54,12 @@ void Form1::ReplaceText(Field field, const std::string& text) {
   } else {
     Lire_Change();
   }
+}
+
+void Form1::ScheduleReport() { handlers_.ReportPending(); }
+
+void Form1::ShowReport(const RunTimeError& error) {
+  report_error_(std::string(kErrorReportTitle), ErrorReportText(error));
 }
 
 emscripten::val Form1::FieldOf(Field field) const {

@@ -13,11 +13,12 @@
 
 #include "converter/converter.h"
 #include "converter/number_text.h"
+#include "converter/run_time_error.h"
 #include "form/handler_runner.h"
 
 namespace eurolire {
 
-class Form1 : public ConverterView {
+class Form1 : public ConverterView, private HandlerRunner::FrontEnd {
  public:
   // `euro` and `lire` are the fields' <input> elements. `report_error` is a
   // script function (title, text) that shows a run-time error's report; it
@@ -45,6 +46,10 @@ class Form1 : public ConverterView {
 
  private:
   void ReplaceText(Field field, const std::string& text) override;
+  // Later is the end of the outermost handler: the report's dialog runs no
+  // loop of its own, and by then the fields are as the handlers left them.
+  void ScheduleReport() override;
+  void ShowReport(const RunTimeError& error) override;
   emscripten::val FieldOf(Field field) const;
   // Runs one handler; a run-time error abandons it and is reported once
   // the outermost handler has returned.

@@ -93,12 +93,7 @@ void SetIcons(HWND window, UINT dpi) {
 
 Form1::Form1(HINSTANCE instance, NumberConventions conventions, Hooks hooks)
     : hooks_(std::move(hooks)),
-      // Later is a posted message, which the message loop takes once
-      // everything has unwound.
-      handlers_([this] { PostMessageW(hwnd_, kReportMessage, 0, 0); },
-                [this](const RunTimeError& error) {
-                  if (hooks_.report_error) hooks_.report_error(hwnd_, error);
-                }),
+      handlers_(*this),
       converter_(*this, conventions),
       background_(CreateSolidBrush(ToColorRef(design::kBackground))) {
   RegisterFormClass(instance, &Form1::WindowProc);
@@ -162,6 +157,12 @@ std::string Form1::Text(Field field) const {
 
 void Form1::ReplaceText(Field field, const std::string& text) {
   FieldOf(field).SetText(Utf16(text));
+}
+
+void Form1::ScheduleReport() { PostMessageW(hwnd_, kReportMessage, 0, 0); }
+
+void Form1::ShowReport(const RunTimeError& error) {
+  if (hooks_.report_error) hooks_.report_error(hwnd_, error);
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wparam,

@@ -23,7 +23,7 @@ namespace eurolire {
 
 class AmountField;
 
-class Form1 : public ConverterView {
+class Form1 : public ConverterView, private HandlerRunner::FrontEnd {
  public:
   // What the window asks of its program.
   struct Hooks {
@@ -66,6 +66,10 @@ class Form1 : public ConverterView {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
                                      LPARAM lparam);
   void ReplaceText(Field field, const std::string& text) override;
+  // Later is a posted message, which the message loop takes once
+  // everything has unwound.
+  void ScheduleReport() override;
+  void ShowReport(const RunTimeError& error) override;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void OnCommand(int id, int code);
   // Places every control and sizes the client area for `dpi`.

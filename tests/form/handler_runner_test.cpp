@@ -15,18 +15,18 @@ namespace eurolire {
 namespace {
 
 // A front end: its loop, and what its reports showed.
-struct FrontEnd {
-  explicit FrontEnd(bool deferred)
-      : runner(
-            [this, deferred] {
-              ++laters;
-              if (!deferred) return runner.ReportPending();
-              loop.push_back([this] { runner.ReportPending(); });
-            },
-            [this](const RunTimeError& error) {
-              reports.push_back(error.Number());
-              if (while_reporting) std::exchange(while_reporting, {})();
-            }) {}
+struct FrontEnd : HandlerRunner::FrontEnd {
+  explicit FrontEnd(bool deferred) : deferred(deferred) {}
+
+  void ScheduleReport() override {
+    ++laters;
+    if (!deferred) return runner.ReportPending();
+    loop.push_back([this] { runner.ReportPending(); });
+  }
+  void ShowReport(const RunTimeError& error) override {
+    reports.push_back(error.Number());
+    if (while_reporting) std::exchange(while_reporting, {})();
+  }
 
   void Run(const std::function<void()>& handler) { runner.Run(handler); }
   void Pump() {
@@ -37,7 +37,8 @@ struct FrontEnd {
     }
   }
 
-  HandlerRunner runner;
+  bool deferred;
+  HandlerRunner runner{*this};
   std::deque<std::function<void()>> loop;
   std::vector<int> reports;  // 0 marks where a handler went on
   int laters = 0;
