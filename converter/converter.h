@@ -20,8 +20,16 @@ class ConverterView {
   virtual std::string Text(Field field) const = 0;
   // Replaces the field's text. When the new text differs from the current
   // one, the field's change handler runs to its end before this returns;
-  // the same text again runs nothing.
-  virtual void SetText(Field field, const std::string& text) = 0;
+  // the same text again is no change and runs nothing, whatever the
+  // platform's control would do with it (some raise a change regardless).
+  void SetText(Field field, const std::string& text) {
+    if (Text(field) != text) ReplaceText(field, text);
+  }
+
+ private:
+  // Puts `text`, which differs from the field's text, in the field; the
+  // field's change handler runs to its end before this returns.
+  virtual void ReplaceText(Field field, const std::string& text) = 0;
 };
 
 // Converts whatever is typed into one field into the other, while it is

@@ -32,7 +32,8 @@ Field Other(Field field) {
 const char* Name(Field field) { return field == Field::Euro ? "euro" : "lire"; }
 
 // A FakeView that also records the converter's writes. Typing goes through
-// FakeView::SetText directly, so only the converter reaches this override.
+// FakeView::ReplaceText directly, so only the converter reaches this
+// override.
 class RecordingView : public testing::FakeView {
  public:
   struct Write {
@@ -40,9 +41,9 @@ class RecordingView : public testing::FakeView {
     std::string text;
   };
 
-  void SetText(Field field, const std::string& text) override {
+  void ReplaceText(Field field, const std::string& text) override {
     writes_.push_back({field, text});
-    FakeView::SetText(field, text);
+    FakeView::ReplaceText(field, text);
   }
 
   std::vector<Write>& Writes() { return writes_; }

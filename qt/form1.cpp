@@ -14,7 +14,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <QWindow>
-#include <optional>
 #include <utility>
 
 #include "form/form1_design.h"
@@ -58,6 +57,7 @@ AmountField* MakeField(const design::Control& stored,
 Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
     : QWidget(parent),
       hooks_(std::move(hooks)),
+      handlers_(*this),
       converter_(*this, conventions) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ToQString(design::kTitle));
@@ -125,13 +125,8 @@ std::string Form1::Text(Field field) const {
   return FieldOf(field)->text().toStdString();
 }
 
-void Form1::SetText(Field field, const std::string& text) {
-  AmountField* box = FieldOf(field);
-  const QString new_text = QString::fromStdString(text);
-  // The same text is no change, and must raise nothing, whatever QLineEdit
-  // would do with it.
-  if (box->text() == new_text) return;
-  box->setText(new_text);
+void Form1::ReplaceText(Field field, const std::string& text) {
+  FieldOf(field)->setText(QString::fromStdString(text));
 }
 
 void Form1::showEvent(QShowEvent* event) {
@@ -206,20 +201,16 @@ void Form1::Handle(std::string_view name,
                    const std::function<void()>& handler) {
   if (hooks_.before_handler) hooks_.before_handler(name);
   // An exception must not cross a Qt signal emission or the event loop.
-  if (std::optional<RunTimeError> error = CatchRunTimeError(handler)) {
-    ReportLater(*error);
-  }
+  handlers_.Run(handler);
 }
 
-void Form1::ReportLater(const RunTimeError& error) {
-  // A dialog shown from inside a change handler would run a nested loop with
-  // the fields half-updated: report once everything has unwound.
+void Form1::ScheduleReport() {
   QMetaObject::invokeMethod(
-      this,
-      [this, error] {
-        if (hooks_.report_error) hooks_.report_error(*this, error);
-      },
-      Qt::QueuedConnection);
+      this, [this] { handlers_.ReportPending(); }, Qt::QueuedConnection);
+}
+
+void Form1::ShowReport(const RunTimeError& error) {
+  if (hooks_.report_error) hooks_.report_error(*this, error);
 }
 
 void Form1::Euro_GotFocus() {

@@ -14,6 +14,7 @@
 #include "converter/converter.h"
 #include "converter/number_text.h"
 #include "converter/run_time_error.h"
+#include "form/handler_runner.h"
 
 class QLabel;
 
@@ -21,7 +22,9 @@ namespace eurolire {
 
 class AmountField;
 
-class Form1 : public QWidget, public ConverterView {
+class Form1 : public QWidget,
+              public ConverterView,
+              private HandlerRunner::FrontEnd {
   Q_OBJECT
 
  public:
@@ -29,8 +32,9 @@ class Form1 : public QWidget, public ConverterView {
   struct Hooks {
     // Runs on a click on `Label3`.
     std::function<void()> label3_click;
-    // Reports a run-time error that abandoned a handler. Always called from
-    // the event loop, after the handler chain that raised it has unwound.
+    // Reports a run-time error that abandoned a handler, the first one
+    // before the event loop had the control back. Always called from the
+    // event loop, after the handler chain that raised it has unwound.
     std::function<void(QWidget& window, const RunTimeError& error)>
         report_error;
     // Optional: called with a handler's name just before the handler runs.
@@ -46,11 +50,9 @@ class Form1 : public QWidget, public ConverterView {
   // activates it.
   Form1(NumberConventions conventions, Hooks hooks, QWidget* parent = nullptr);
 
-  // ConverterView: `Text` is the field's current text, as UTF-8. `SetText` with
-  // a different text runs that field's change handler before it returns; with
-  // the same text it runs nothing.
+  // ConverterView: `Text` is the field's current text, as UTF-8; `SetText`
+  // is the view's.
   std::string Text(Field field) const override;
-  void SetText(Field field, const std::string& text) override;
 
   const Converter& converter() const { return converter_; }
 
@@ -61,11 +63,15 @@ class Form1 : public QWidget, public ConverterView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void ReplaceText(Field field, const std::string& text) override;
+  // Later is a queued call, which the event loop makes once everything has
+  // unwound; it is dropped with the window.
+  void ScheduleReport() override;
+  void ShowReport(const RunTimeError& error) override;
   AmountField* FieldOf(Field field) const;
   // Runs one handler; a run-time error abandons it and is reported once the
   // event loop has the control back.
   void Handle(std::string_view name, const std::function<void()>& handler);
-  void ReportLater(const RunTimeError& error);
   // Moves the window so that its frame, not only its client area, is
   // centred on the available area of its screen; false, moving nothing,
   // while no frame is known.
@@ -77,6 +83,7 @@ class Form1 : public QWidget, public ConverterView {
   void Label3_Click();
 
   Hooks hooks_;
+  HandlerRunner handlers_;
   Converter converter_;
   AmountField* lire_;
   AmountField* euro_;

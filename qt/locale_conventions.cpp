@@ -1,10 +1,12 @@
 #include "qt/locale_conventions.h"
 
+#include "form/sound_conventions.h"
+
 namespace eurolire {
 
-NumberConventions ConventionsOf(const QLocale& locale) {
-  return {locale.decimalPoint().toStdString(),
-          locale.groupSeparator().toStdString()};
+NumberConventions LocaleConventions(const QLocale& locale) {
+  return SoundConventions({locale.decimalPoint().toStdString(),
+                           locale.groupSeparator().toStdString()});
 }
 
 }  // namespace eurolire

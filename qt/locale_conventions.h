@@ -9,8 +9,9 @@
 namespace eurolire {
 
 // The locale's decimal and grouping separators as UTF-8: "," and "." for
-// it_IT, "." and "," for en_GB.
-NumberConventions ConventionsOf(const QLocale& locale);
+// it_IT, "." and "," for en_GB; made sound where they are not
+// (form/sound_conventions.h).
+NumberConventions LocaleConventions(const QLocale& locale);
 
 }  // namespace eurolire
 

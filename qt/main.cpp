@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
   eurolire::InstallQtTranslation(app);
   if (eurolire::StartupProbeWanted()) eurolire::InstallStartupProbe(app);
 
-  eurolire::Form1 form(eurolire::ConventionsOf(QLocale::system()),
+  eurolire::Form1 form(eurolire::LocaleConventions(QLocale::system()),
                        {.label3_click = eurolire::OpenSiteAddress,
                         .report_error = eurolire::ReportRunTimeError,
                         .before_handler = {}});

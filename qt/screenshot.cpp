@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
     return 2;
   }
-  eurolire::Form1 form(eurolire::ConventionsOf(QLocale::system()), {});
+  eurolire::Form1 form(eurolire::LocaleConventions(QLocale::system()), {});
   form.show();
   if (!QTest::qWaitForWindowActive(&form)) return 1;
   QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("Euro")),

@@ -56,7 +56,7 @@ int RunCommandLineOn(const std::vector<std::string_view>& arguments,
   FileInput in(handles.in);
   FileOutput out(handles.out);
   FileOutput err(handles.err);
-  return RunCommandLine(arguments, ConventionsOf(QLocale::system()), in, out,
+  return RunCommandLine(arguments, LocaleConventions(QLocale::system()), in, out,
                         err);
 }
 

@@ -1,5 +1,7 @@
 #include "web/form1.h"
 
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "form/error_text.h"
@@ -11,6 +13,7 @@ Form1::Form1(emscripten::val euro, emscripten::val lire,
     : euro_(std::move(euro)),
       lire_(std::move(lire)),
       report_error_(std::move(report_error)),
+      handlers_(*this),
       converter_(*this, std::move(conventions)) {
   Handle(&Converter::Form_Load);
 }
@@ -43,8 +46,7 @@ std::string Form1::Text(Field field) const {
   return FieldOf(field)["value"].as<std::string>();
 }
 
-void Form1::SetText(Field field, const std::string& text) {
-  if (Text(field) == text) return;
+void Form1::ReplaceText(Field field, const std::string& text) {
   FieldOf(field).set("value", text);
   // Setting `value` raises no `input` event: the change is raised here.
   if (field == Field::Euro) {
@@ -54,22 +56,18 @@ void Form1::SetText(Field field, const std::string& text) {
   }
 }
 
+void Form1::ScheduleReport() { handlers_.ReportPending(); }
+
+void Form1::ShowReport(const RunTimeError& error) {
+  report_error_(std::string(kErrorReportTitle), ErrorReportText(error));
+}
+
 emscripten::val Form1::FieldOf(Field field) const {
   return field == Field::Euro ? euro_ : lire_;
 }
 
 void Form1::Handle(void (Converter::*handler)()) {
-  ++depth_;
-  std::optional<RunTimeError> error =
-      CatchRunTimeError([this, handler] { (converter_.*handler)(); });
-  --depth_;
-  if (error && !pending_error_) pending_error_ = std::move(error);
-  // A report shown from inside a change handler would show the fields
-  // half-updated: only the outermost handler reports.
-  if (depth_ == 0 && pending_error_) {
-    const RunTimeError report = *std::exchange(pending_error_, std::nullopt);
-    report_error_(std::string(kErrorReportTitle), ErrorReportText(report));
-  }
+  handlers_.Run([this, handler] { (converter_.*handler)(); });
 }
 
 }  // namespace eurolire

@@ -1,24 +1,24 @@
 // Form1 in the web page: the converter behind the page's two amount fields,
 // <input> elements that the page's script hands over. It is the converter's
-// `ConverterView` and keeps the desktop window's notification rules where
-// the browser does not: a text the program sets raises no `input` event, so
-// `SetText` runs the field's change handler itself, and the same text again
-// runs nothing. No run-time error of a handler escapes into the script.
+// `ConverterView` and keeps the desktop window's notification rule where the
+// browser does not: a text the program sets raises no `input` event, so
+// `SetText` runs the field's change handler itself. No run-time error of a
+// handler escapes into the script.
 #ifndef EUROLIRE_WEB_FORM1_H_
 #define EUROLIRE_WEB_FORM1_H_
 
 #include <emscripten/val.h>
 
-#include <optional>
 #include <string>
 
 #include "converter/converter.h"
 #include "converter/number_text.h"
 #include "converter/run_time_error.h"
+#include "form/handler_runner.h"
 
 namespace eurolire {
 
-class Form1 : public ConverterView {
+class Form1 : public ConverterView, private HandlerRunner::FrontEnd {
  public:
   // `euro` and `lire` are the fields' <input> elements. `report_error` is a
   // script function (title, text) that shows a run-time error's report; it
@@ -40,13 +40,16 @@ class Form1 : public ConverterView {
   void Euro_Change();
   void Lire_Change();
 
-  // ConverterView: `Text` is the field's current text, as UTF-8. `SetText`
-  // with a different text runs that field's change handler before it
-  // returns; with the same text it runs nothing.
+  // ConverterView: `Text` is the field's current text, as UTF-8; `SetText`
+  // is the view's.
   std::string Text(Field field) const override;
-  void SetText(Field field, const std::string& text) override;
 
  private:
+  void ReplaceText(Field field, const std::string& text) override;
+  // Later is the end of the outermost handler: the report's dialog runs no
+  // loop of its own, and by then the fields are as the handlers left them.
+  void ScheduleReport() override;
+  void ShowReport(const RunTimeError& error) override;
   emscripten::val FieldOf(Field field) const;
   // Runs one handler; a run-time error abandons it and is reported once
   // the outermost handler has returned.
@@ -55,11 +58,8 @@ class Form1 : public ConverterView {
   emscripten::val euro_;
   emscripten::val lire_;
   emscripten::val report_error_;
+  HandlerRunner handlers_;
   Converter converter_;
-  // Handlers running, one inside the other through SetText.
-  int depth_ = 0;
-  // The first error of the running handler chain.
-  std::optional<RunTimeError> pending_error_;
 };
 
 }  // namespace eurolire

@@ -1,6 +1,7 @@
-// The number conventions of the browser's language, in the converter's
-// terms: the decimal and grouping separators that Intl.NumberFormat writes,
-// "," and "." for it-IT, "." and "," for en-GB.
+// The number conventions of the browser's language, as the browser says
+// them: the decimal and grouping separators that Intl.NumberFormat writes,
+// "," and "." for it-IT, "." and "," for en-GB. The converter makes them
+// sound (SoundConventions) before it works with them.
 function localeConventions(language) {
   const separators = {decimal: '', group: ''};
   try {
@@ -10,11 +11,6 @@ function localeConventions(language) {
     }
   } catch (unknownLanguage) {
     return localeConventions(undefined);
-  }
-  // A written amount reads back only with a decimal separator that is not
-  // the grouping one; a language that does not group leaves it empty.
-  if (!separators.decimal || separators.decimal === separators.group) {
-    return {decimal: '.', grouping: ','};
   }
   return {decimal: separators.decimal, grouping: separators.group};
 }

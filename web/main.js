@@ -4,13 +4,16 @@
 (() => {
   const euro = document.getElementById('Euro');
   const lire = document.getElementById('Lire');
-  const conventions = localeConventions(navigator.language);
+  // What the browser says, until the converter has made it sound.
+  let conventions = localeConventions(navigator.language);
   for (const field of [euro, lire]) {
-    makeAmountField(field, conventions.decimal);
+    makeAmountField(field, () => conventions.decimal);
   }
 
   // EuroLire() throws at once where there is no WebAssembly at all.
   Promise.resolve().then(() => EuroLire()).then((module) => {
+    conventions = module.SoundConventions(conventions.decimal,
+                                          conventions.grouping);
     const form = new module.Form1(euro, lire, reportRunTimeError,
                                   conventions.decimal, conventions.grouping);
     euro.addEventListener('focus', () => form.Euro_GotFocus());

@@ -22,10 +22,7 @@ AmountField::AmountField(HWND parent, int id, std::wstring decimal_separator)
 }
 
 void AmountField::Place(const design::Rect& geometry, UINT dpi, HFONT font) {
-  const RECT rect = ToRect(geometry, dpi);
-  SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  PlaceControl(hwnd_, geometry, dpi, font);
 }
 
 std::wstring AmountField::Text() const {
@@ -37,9 +34,6 @@ std::wstring AmountField::Text() const {
 }
 
 void AmountField::SetText(const std::wstring& text) {
-  // A single-line edit raises EN_CHANGE on WM_SETTEXT even for the text it
-  // already holds; the converter counts on the same text raising nothing.
-  if (Text() == text) return;
   if (!SetWindowTextW(hwnd_, text.c_str())) {
     throw RunTimeError(kOutOfMemoryNumber, "the field's text was not set");
   }

@@ -29,8 +29,8 @@ class AmountField {
   void Place(const design::Rect& geometry, UINT dpi, HFONT font);
 
   std::wstring Text() const;
-  // Replaces the text, raising EN_CHANGE before it returns; the same text
-  // again is no change and raises nothing.
+  // Replaces the text, raising EN_CHANGE before it returns, even for the
+  // text it already holds (a single-line edit does).
   void SetText(const std::wstring& text);
 
   // Takes the keypad's decimal key before it is translated into a character

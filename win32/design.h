@@ -1,5 +1,6 @@
 // The stored design of Form1 (form/form1_design.h) in Win32 terms, at a
-// given density: pixels at 96 dpi scaled to the monitor's dots per inch.
+// given density: pixels at 96 dpi scaled to the monitor's dots per inch, and
+// the window and its controls placed and sized by it.
 #ifndef EUROLIRE_WIN32_DESIGN_H_
 #define EUROLIRE_WIN32_DESIGN_H_
 
@@ -12,6 +13,12 @@
 #include "win32/wide_text.h"
 
 namespace eurolire {
+
+// Form1's frame: fixed size, no maximize box, as the stored design is one
+// size.
+inline constexpr DWORD kFormStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+inline constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
 // `pixels` at 96 dpi in pixels at `dpi`, rounded to the nearest: 145 at
 // 144 dpi is 218.
@@ -43,6 +50,22 @@ inline HFONT CreateStoredFont(const design::Font& stored, UINT dpi) {
   family.copy(font.lfFaceName, LF_FACESIZE - 1);
   return CreateFontIndirectW(&font);
 }
+
+// The desktop's default GUI font, which Windows holds at the system's
+// density, at `dpi`.
+HFONT CreateDefaultGuiFont(UINT dpi);
+
+// Moves `control` to its stored `geometry` at `dpi` and gives it `font`.
+void PlaceControl(HWND control, const design::Rect& geometry, UINT dpi,
+                  HFONT font);
+
+// Sizes `window`, of kFormStyle, so that its client area is the stored
+// client size at `dpi`.
+void SizeClientArea(HWND window, UINT dpi);
+
+// Moves `window` so that its frame is centred on the work area of the
+// monitor it is on.
+void CentreOnWorkArea(HWND window);
 
 }  // namespace eurolire
 

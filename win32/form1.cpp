@@ -1,6 +1,5 @@
 #include "win32/form1.h"
 
-#include <optional>
 #include <stdexcept>
 #include <tuple>
 #include <utility>
@@ -16,10 +15,6 @@ namespace eurolire {
 namespace {
 
 constexpr wchar_t kClassName[] = L"EuroLireForm1";
-// Fixed size, no maximize box: the stored design is one size.
-constexpr DWORD kStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 // Above the range that IsDialogMessage sends (DM_GETDEFID is WM_USER).
 constexpr UINT kReportMessage = WM_APP + 1;
 // Timers come after the first paint.
@@ -33,6 +28,22 @@ enum ControlId : int {
   kLabel1Id,
   kLabel2Id,
   kLabel3Id,
+};
+
+// A field's control and the converter's handlers for its notifications,
+// with the names the handlers go by.
+struct FieldControl {
+  int id;
+  std::string_view got_focus_name;
+  void (Converter::*got_focus)();
+  std::string_view change_name;
+  void (Converter::*change)();
+};
+constexpr FieldControl kFieldControls[] = {
+    {kEuroId, "Euro_GotFocus", &Converter::Euro_GotFocus, "Euro_Change",
+     &Converter::Euro_Change},
+    {kLireId, "Lire_GotFocus", &Converter::Lire_GotFocus, "Lire_Change",
+     &Converter::Lire_Change},
 };
 
 void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
@@ -54,23 +65,6 @@ HWND CreateLabel(HWND parent, const design::Control& stored, int id,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
       nullptr);
-}
-
-void Place(HWND control, const design::Rect& geometry, UINT dpi, HFONT font) {
-  const RECT rect = ToRect(geometry, dpi);
-  SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}
-
-// The desktop's default GUI font, which Windows holds at the system's
-// density, at `dpi`.
-HFONT CreateDefaultGuiFont(UINT dpi) {
-  LOGFONTW font{};
-  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi),
-                         static_cast<int>(GetDpiForSystem()));
-  return CreateFontIndirectW(&font);
 }
 
 void ReplaceFont(HFONT& font, HFONT replacement) {
@@ -99,12 +93,13 @@ void SetIcons(HWND window, UINT dpi) {
 
 Form1::Form1(HINSTANCE instance, NumberConventions conventions, Hooks hooks)
     : hooks_(std::move(hooks)),
+      handlers_(*this),
       converter_(*this, conventions),
       background_(CreateSolidBrush(ToColorRef(design::kBackground))) {
   RegisterFormClass(instance, &Form1::WindowProc);
-  CreateWindowExW(kExStyle, kClassName, Utf16(design::kTitle).c_str(), kStyle,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                  nullptr, nullptr, instance, this);
+  CreateWindowExW(kFormExStyle, kClassName, Utf16(design::kTitle).c_str(),
+                  kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, nullptr, nullptr, instance, this);
   if (!hwnd_) throw std::runtime_error("the window could not be created");
 
   // Created in this z-order, which differs from the order the design stores
@@ -120,7 +115,7 @@ Form1::Form1(HINSTANCE instance, NumberConventions conventions, Hooks hooks)
   focus_ = euro_->hwnd();
 
   Layout(GetDpiForWindow(hwnd_));
-  CentreOnWorkArea();
+  CentreOnWorkArea(hwnd_);
 
   Handle("Form_Load", [this] { converter_.Form_Load(); });
 }
@@ -160,8 +155,14 @@ std::string Form1::Text(Field field) const {
   return Utf8(FieldOf(field).Text());
 }
 
-void Form1::SetText(Field field, const std::string& text) {
+void Form1::ReplaceText(Field field, const std::string& text) {
   FieldOf(field).SetText(Utf16(text));
+}
+
+void Form1::ScheduleReport() { PostMessageW(hwnd_, kReportMessage, 0, 0); }
+
+void Form1::ShowReport(const RunTimeError& error) {
+  if (hooks_.report_error) hooks_.report_error(hwnd_, error);
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
@@ -224,7 +225,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case kReportMessage:
-      ReportPending();
+      handlers_.ReportPending();
       return 0;
     case WM_TIMER:
       if (wparam != kDescribeTimer) break;
@@ -240,30 +241,23 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void Form1::OnCommand(int id, int code) {
-  switch (id) {
-    case kEuroId:
-      if (code == EN_SETFOCUS) {
-        Handle("Euro_GotFocus", [this] { converter_.Euro_GotFocus(); });
-      } else if (code == EN_CHANGE) {
-        Handle("Euro_Change", [this] { converter_.Euro_Change(); });
-      }
-      break;
-    case kLireId:
-      if (code == EN_SETFOCUS) {
-        Handle("Lire_GotFocus", [this] { converter_.Lire_GotFocus(); });
-      } else if (code == EN_CHANGE) {
-        Handle("Lire_Change", [this] { converter_.Lire_Change(); });
-      }
-      break;
-    case kLabel3Id:
-      // A double click is one click: it raises STN_DBLCLK, not a second
-      // STN_CLICKED.
-      if (code == STN_CLICKED) {
-        Handle("Label3_Click", [this] {
-          if (hooks_.label3_click) hooks_.label3_click();
-        });
-      }
-      break;
+  for (const FieldControl& field : kFieldControls) {
+    if (field.id != id) continue;
+    if (code == EN_SETFOCUS) {
+      Handle(field.got_focus_name,
+             [this, &field] { (converter_.*field.got_focus)(); });
+    } else if (code == EN_CHANGE) {
+      Handle(field.change_name,
+             [this, &field] { (converter_.*field.change)(); });
+    }
+    return;
+  }
+  // A double click is one click: it raises STN_DBLCLK, not a second
+  // STN_CLICKED.
+  if (id == kLabel3Id && code == STN_CLICKED) {
+    Handle("Label3_Click", [this] {
+      if (hooks_.label3_click) hooks_.label3_click();
+    });
   }
 }
 
@@ -271,43 +265,13 @@ void Form1::Layout(UINT dpi) {
   ReplaceFont(field_font_, CreateStoredFont(design::kFieldFont, dpi));
   ReplaceFont(caption_font_, CreateStoredFont(design::kCaptionFont, dpi));
   ReplaceFont(label3_font_, CreateDefaultGuiFont(dpi));
-  Place(label1_, design::kLabel1.geometry, dpi, caption_font_);
+  PlaceControl(label1_, design::kLabel1.geometry, dpi, caption_font_);
   euro_->Place(design::kEuro.geometry, dpi, field_font_);
-  Place(label2_, design::kLabel2.geometry, dpi, caption_font_);
+  PlaceControl(label2_, design::kLabel2.geometry, dpi, caption_font_);
   lire_->Place(design::kLire.geometry, dpi, field_font_);
-  Place(label3_, design::kLabel3.geometry, dpi, label3_font_);
+  PlaceControl(label3_, design::kLabel3.geometry, dpi, label3_font_);
   SetIcons(hwnd_, dpi);
-
-  const int width = Scale(design::kClientWidth, dpi);
-  const int height = Scale(design::kClientHeight, dpi);
-  RECT frame{0, 0, width, height};
-  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
-  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
-  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-  // Where the frame the system draws differs from the one computed (its
-  // density not yet changed, a theme), the client area is what counts.
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  if (client.right != width || client.bottom != height) {
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + width - client.right,
-                 size.cy + height - client.bottom,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-  }
-}
-
-void Form1::CentreOnWorkArea() {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& work = monitor.rcWork;
-  RECT frame;
-  GetWindowRect(hwnd_, &frame);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
-               work.top + (work.bottom - work.top - height) / 2, 0, 0,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+  SizeClientArea(hwnd_, dpi);
 }
 
 AmountField& Form1::FieldOf(Field field) const {
@@ -317,35 +281,10 @@ AmountField& Form1::FieldOf(Field field) const {
 void Form1::Handle(std::string_view name,
                    const std::function<void()>& handler) {
   // An exception must not cross the window procedure.
-  if (std::optional<RunTimeError> error = CatchRunTimeError([&] {
-        if (hooks_.before_handler) hooks_.before_handler(name);
-        handler();
-      })) {
-    ReportLater(*error);
-  }
-}
-
-void Form1::ReportLater(const RunTimeError& error) {
-  // A message box shown from inside a change handler would run a modal loop
-  // with the fields half-updated: report once everything has unwound. Later
-  // errors before then add nothing.
-  if (pending_error_) return;
-  pending_error_ = error;
-  PostMessageW(hwnd_, kReportMessage, 0, 0);
-}
-
-void Form1::ReportPending() {
-  std::optional<RunTimeError> error = std::exchange(pending_error_, {});
-  // The report's own modal loop runs handlers too; what they raise while it
-  // is open adds no second box.
-  if (!error || reporting_ || !hooks_.report_error) return;
-  reporting_ = true;
-  try {
-    hooks_.report_error(hwnd_, *error);
-  } catch (...) {
-    // Nothing left to report it with.
-  }
-  reporting_ = false;
+  handlers_.Run([&] {
+    if (hooks_.before_handler) hooks_.before_handler(name);
+    handler();
+  });
 }
 
 }  // namespace eurolire

@@ -11,19 +11,19 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "converter/converter.h"
 #include "converter/number_text.h"
 #include "converter/run_time_error.h"
+#include "form/handler_runner.h"
 
 namespace eurolire {
 
 class AmountField;
 
-class Form1 : public ConverterView {
+class Form1 : public ConverterView, private HandlerRunner::FrontEnd {
  public:
   // What the window asks of its program.
   struct Hooks {
@@ -56,30 +56,31 @@ class Form1 : public ConverterView {
   // key. True when `message` was handled.
   bool PreTranslateMessage(MSG& message);
 
-  // ConverterView: `Text` is the field's current text as UTF-8. `SetText`
-  // with a different text runs that field's change handler before it
-  // returns; with the same text it runs nothing.
+  // ConverterView: `Text` is the field's current text as UTF-8; `SetText`
+  // is the view's.
   std::string Text(Field field) const override;
-  void SetText(Field field, const std::string& text) override;
 
   const Converter& converter() const { return converter_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
                                      LPARAM lparam);
+  void ReplaceText(Field field, const std::string& text) override;
+  // Later is a posted message, which the message loop takes once
+  // everything has unwound.
+  void ScheduleReport() override;
+  void ShowReport(const RunTimeError& error) override;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void OnCommand(int id, int code);
   // Places every control and sizes the client area for `dpi`.
   void Layout(UINT dpi);
-  void CentreOnWorkArea();
   AmountField& FieldOf(Field field) const;
   // Runs one handler; an exception abandons it and is reported once the
   // message loop has the control back.
   void Handle(std::string_view name, const std::function<void()>& handler);
-  void ReportLater(const RunTimeError& error);
-  void ReportPending();
 
   Hooks hooks_;
+  HandlerRunner handlers_;
   Converter converter_;
   HWND hwnd_ = nullptr;
   HBRUSH background_ = nullptr;
@@ -93,9 +94,6 @@ class Form1 : public ConverterView {
   std::unique_ptr<AmountField> lire_;
   // The field that had the focus when the window was last deactivated.
   HWND focus_ = nullptr;
-  // The first error not yet reported; one report box at a time.
-  std::optional<RunTimeError> pending_error_;
-  bool reporting_ = false;
 };
 
 }  // namespace eurolire

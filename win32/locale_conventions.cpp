@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "form/sound_conventions.h"
 #include "win32/wide_text.h"
 
 namespace eurolire {
@@ -20,21 +21,9 @@ std::wstring UserLocaleText(LCTYPE type) {
 
 }  // namespace
 
-NumberConventions UserLocaleConventions() {
-  return ConventionsFromSeparators(UserLocaleText(LOCALE_SDECIMAL),
-                                   UserLocaleText(LOCALE_STHOUSAND));
-}
-
-NumberConventions ConventionsFromSeparators(std::wstring_view decimal,
-                                            std::wstring_view grouping) {
-  NumberConventions conventions{Utf8(decimal), Utf8(grouping)};
-  if (conventions.decimal_separator.empty()) {
-    conventions.decimal_separator.push_back('.');
-  }
-  if (conventions.grouping_separator == conventions.decimal_separator) {
-    conventions.grouping_separator.clear();
-  }
-  return conventions;
+NumberConventions LocaleConventions() {
+  return SoundConventions({Utf8(UserLocaleText(LOCALE_SDECIMAL)),
+                           Utf8(UserLocaleText(LOCALE_STHOUSAND))});
 }
 
 }  // namespace eurolire

@@ -29,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/,
   int exit_code = 1;
   const std::optional<eurolire::RunTimeError> error =
       eurolire::CatchRunTimeError([instance, show_command, &exit_code] {
-        eurolire::Form1 form(instance, eurolire::UserLocaleConventions(),
+        eurolire::Form1 form(instance, eurolire::LocaleConventions(),
                              {.label3_click = eurolire::OpenSiteAddress,
                               .report_error = eurolire::ReportRunTimeError,
                               .before_handler = {}});

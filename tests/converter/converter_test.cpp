@@ -212,12 +212,12 @@ TEST(ConverterTest, LireBeforeTheRateIsSetIsADivisionByZero) {
 // A view whose write fails once, as a broken window would.
 class FailingView : public testing::FakeView {
  public:
-  void SetText(Field field, const std::string& text) override {
+  void ReplaceText(Field field, const std::string& text) override {
     if (fail_next_) {
       fail_next_ = false;
       throw RunTimeError(440, "the field could not be written");
     }
-    FakeView::SetText(field, text);
+    FakeView::ReplaceText(field, text);
   }
   void FailNextWrite() { fail_next_ = true; }
 

@@ -1,6 +1,6 @@
 // Drives a Converter without a window: two texts behind a ConverterView that
-// keeps the window's notification rules (a changed text runs the field's
-// change handler before SetText returns; the same text runs nothing).
+// keeps the window's notification rule (a changed text runs the field's
+// change handler before SetText returns).
 #ifndef EUROLIRE_TESTS_CONVERTER_FAKE_VIEW_H_
 #define EUROLIRE_TESTS_CONVERTER_FAKE_VIEW_H_
 
@@ -20,8 +20,8 @@ class FakeView : public ConverterView {
 
   std::string Text(Field field) const override { return Slot(field); }
 
-  void SetText(Field field, const std::string& text) override {
-    if (Slot(field) == text) return;
+  // ConverterView::SetText gives it only a text that differs.
+  void ReplaceText(Field field, const std::string& text) override {
     Slot(field) = text;
     ++changes_;
     struct Depth {
@@ -38,10 +38,11 @@ class FakeView : public ConverterView {
     }
   }
 
-  // What the user does; typing replaces the field's whole text. Unlike the
-  // converter's writes, typing never goes through an override of SetText.
+  // What the user does; typing replaces the field's whole text, and the
+  // same text is no edit. Unlike the converter's writes, typing never goes
+  // through an override of ReplaceText.
   void Type(Field field, const std::string& text) {
-    FakeView::SetText(field, text);
+    if (Slot(field) != text) FakeView::ReplaceText(field, text);
   }
 
   int Changes() const { return changes_; }

@@ -590,7 +590,7 @@ class Form1Test : public QObject {
     QFETCH(QLocale, locale);
     QFETCH(QString, decimal);
     QFETCH(QString, grouping);
-    const NumberConventions conventions = ConventionsOf(locale);
+    const NumberConventions conventions = LocaleConventions(locale);
     QCOMPARE(conventions.decimal_separator, decimal.toStdString());
     QCOMPARE(conventions.grouping_separator, grouping.toStdString());
   }

@@ -22,7 +22,7 @@ class SystemLocaleTest : public QObject {
     const auto found = expected.find(lang);
     QVERIFY2(found != expected.end(), qPrintable("no row for LANG=" + lang));
     const eurolire::NumberConventions conventions =
-        eurolire::ConventionsOf(QLocale::system());
+        eurolire::LocaleConventions(QLocale::system());
     QCOMPARE(conventions.decimal_separator, found->second.first);
     QCOMPARE(conventions.grouping_separator, found->second.second);
   }

@@ -19,7 +19,6 @@
 #include <utility>
 #include <vector>
 
-#include "win32/locale_conventions.h"
 #include "win32/wide_text.h"
 
 namespace eurolire {
@@ -368,29 +367,6 @@ TEST_F(Form1Test, ANewDensityScalesTheClientAreaControlsAndFonts) {
     EXPECT_EQ(logical.lfHeight, -std::lround(font.points * dpi / 72));
     EXPECT_EQ(logical.lfWeight, 700);
     EXPECT_STREQ(logical.lfFaceName, L"Arial");
-  }
-}
-
-TEST(ConventionsFromSeparators, KeepsWhatWorksAndMendsWhatCannot) {
-  const struct {
-    std::wstring_view decimal;
-    std::wstring_view grouping;
-    NumberConventions expected;
-  } cases[] = {
-      {L",", L".", {",", "."}},
-      {L".", L",", {".", ","}},
-      {L",", L"\u202f", {",", "\u202f"}},
-      {L".", L"", {".", ""}},
-      // Edited settings the converter cannot work with.
-      {L"", L",", {".", ","}},
-      {L"", L".", {".", ""}},
-      {L",", L",", {",", ""}},
-  };
-  for (const auto& c : cases) {
-    const NumberConventions got =
-        ConventionsFromSeparators(c.decimal, c.grouping);
-    EXPECT_EQ(got.decimal_separator, c.expected.decimal_separator);
-    EXPECT_EQ(got.grouping_separator, c.expected.grouping_separator);
   }
 }
 

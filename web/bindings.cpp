@@ -1,9 +1,13 @@
-// The page's entry into the converter: Form1 as the page's script sees it.
+// The page's entry into the converter, through embind: Form1, and the one
+// policy for separators the converter cannot work with, as the page's script
+// sees them.
 #include <emscripten/bind.h>
+#include <emscripten/val.h>
 
 #include <string>
 #include <utility>
 
+#include "form/sound_conventions.h"
 #include "web/form1.h"
 
 namespace {
@@ -17,10 +21,22 @@ eurolire::Form1* NewForm1(emscripten::val euro, emscripten::val lire,
       {std::move(decimal_separator), std::move(grouping_separator)});
 }
 
+// The separators the browser says, made sound, as {decimal, grouping}.
+emscripten::val SoundConventions(std::string decimal_separator,
+                                 std::string grouping_separator) {
+  const eurolire::NumberConventions sound = eurolire::SoundConventions(
+      {std::move(decimal_separator), std::move(grouping_separator)});
+  emscripten::val conventions = emscripten::val::object();
+  conventions.set("decimal", sound.decimal_separator);
+  conventions.set("grouping", sound.grouping_separator);
+  return conventions;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(eurolire) {
   using eurolire::Form1;
+  emscripten::function("SoundConventions", &SoundConventions);
   emscripten::class_<Form1>("Form1")
       .constructor(&NewForm1, emscripten::allow_raw_pointers())
       .function("Show", &Form1::Show)
