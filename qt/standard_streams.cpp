@@ -56,8 +56,8 @@ int RunCommandLineOn(const std::vector<std::string_view>& arguments,
   FileInput in(handles.in);
   FileOutput out(handles.out);
   FileOutput err(handles.err);
-  return RunCommandLine(arguments, LocaleConventions(QLocale::system()), in, out,
-                        err);
+  return RunCommandLine(arguments, LocaleConventions(QLocale::system()), in,
+                        out, err);
 }
 
 }  // namespace eurolire
