@@ -1,11 +1,9 @@
 """Debian's three browser engines, each in a fresh profile and a given
 language, kept off the network, behind Selenium's WebDriver calls: what the
-page's tests, benchmark and screenshot run in.
-- Chromium (chromium, chromium-driver, python3-selenium): `start`, headless.
-- WebKitGTK (webkit2gtk-driver, xvfb): `start_webkit`, its MiniBrowser
-  through WebKitWebDriver on an X display of Xvfb's.
-- Firefox ESR (firefox-esr, python3-websocket): `Firefox`, headless, over
-  WebDriver BiDi, which Firefox speaks itself: Debian has no geckodriver."""
+page's tests, benchmark and screenshot run in. Chromium headless (`start`),
+WebKitGTK's MiniBrowser under Xvfb (`start_webkit`), and Firefox ESR headless
+over the WebDriver BiDi it speaks itself (`Firefox`): Debian has no
+geckodriver."""
 
 import atexit
 import json
@@ -131,20 +129,19 @@ def start_webkit(language):
 
 class Firefox:
     """Firefox ESR over WebDriver BiDi, behind the WebDriver calls the page's
-    cases make: get, title, execute_script (of plain values), find_element
-    by id or XPath, switch_to.active_element, send_keys, get_log, quit."""
+    cases make: get, execute_script (of plain values), find_element by id or
+    XPath, switch_to.active_element, send_keys, get_attribute, get_log."""
 
     def __init__(self, language):
         self.profile = tempfile.mkdtemp(prefix='eurolire-firefox-')
         prefs = {'intl.accept_languages': language,  # navigator.language
-                 'browser.startup.page': 0,
-                 'network.proxy.type': 1, 'network.proxy.http': '127.0.0.1',
+                 'browser.startup.page': 0, 'network.proxy.type': 1,
+                 'network.proxy.http': '127.0.0.1',
                  'network.proxy.http_port': 9,
                  'network.proxy.share_proxy_settings': True}
         with open(os.path.join(self.profile, 'user.js'), 'w') as out:
-            for name, value in prefs.items():
-                out.write(f'user_pref({json.dumps(name)}, '
-                          f'{json.dumps(value)});\n')
+            out.writelines(f'user_pref("{name}", {json.dumps(value)});\n'
+                           for name, value in prefs.items())
         port = free_port()
         self.process = subprocess.Popen(
             ['/usr/bin/firefox-esr', '--headless', '--no-remote', '--profile',
@@ -154,11 +151,11 @@ class Firefox:
         # Firefox refuses a handshake that names an origin.
         self.socket = websocket.create_connection(
             f'ws://127.0.0.1:{port}/session', suppress_origin=True)
-        self.last_id, self.log, self.switch_to = 0, [], self
+        self.last_id, self.log, self.context = 0, [], None
+        self.switch_to = self
         self.capabilities = self.command('session.new',
                                          capabilities={})['capabilities']
         self.command('session.subscribe', events=['log.entryAdded'])
-        self.context = None
 
     def command(self, method, **params):
         self.last_id += 1
@@ -174,8 +171,8 @@ class Firefox:
 
     def get(self, url):
         # Focus events only reach a page whose window has the focus: a new
-        # window in the foreground has it, where one the focus has left
-        # (Tab past the page) or the first one does not.
+        # window in the foreground has it, where the first one, or one the
+        # focus has left (Tab past the page), has not.
         old, self.context = self.context, self.command(
             'browsingContext.create', type='window',
             background=False)['context']
@@ -188,16 +185,13 @@ class Firefox:
         # The value crosses as JSON text: no remote values to decode.
         result = self.command(
             'script.evaluate', target={'context': self.context},
-            awaitPromise=True, expression='(async () => JSON.stringify(await '
-            f'(function () {{{script}\n}}).apply(null, {json.dumps(args)})))()')
+            awaitPromise=True, expression='(async () => JSON.stringify(await'
+            f' (function () {{{script}\n}}).apply(null, {json.dumps(args)})'
+            '))()')
         if result['type'] == 'exception':
             raise RuntimeError(result['exceptionDetails']['text'])
         value = result['result'].get('value')
         return None if value is None else json.loads(value)
-
-    @property
-    def title(self):
-        return self.execute_script('return document.title')
 
     def find_element(self, by, value):
         return Element(self, {
@@ -217,12 +211,12 @@ class Firefox:
             if key == Keys.NULL:
                 actions += [{'type': 'keyUp', 'value': k} for k in held]
                 held = []
+                continue
+            actions.append({'type': 'keyDown', 'value': key})
+            if key in MODIFIERS:
+                held.append(key)
             else:
-                actions.append({'type': 'keyDown', 'value': key})
-                if key in MODIFIERS:
-                    held.append(key)
-                else:
-                    actions.append({'type': 'keyUp', 'value': key})
+                actions.append({'type': 'keyUp', 'value': key})
         self.command('input.performActions', context=self.context, actions=[
             {'type': 'key', 'id': 'keyboard', 'actions': actions}])
 
@@ -232,34 +226,25 @@ class Firefox:
         return log
 
     def quit(self):
-        self.socket.close()
         self.process.terminate()
         self.process.wait()
         shutil.rmtree(self.profile, ignore_errors=True)
 
 
 class Element:
-    """An element of the page in Firefox, found again by `finder` (a script
-    expression) at each call."""
+    """An element of the page in Firefox, found by `finder`, a script."""
 
     def __init__(self, driver, finder):
         self.driver, self.finder = driver, finder
 
-    def call(self, body, *args):
-        return self.driver.execute_script(
-            f'const element = {self.finder};\n{body}', *args)
-
     def get_attribute(self, name):
-        return self.call('return element.getAttribute(arguments[0])', name)
-
-    def get_property(self, name):
-        return self.call('return element[arguments[0]]', name)
-
-    def is_enabled(self):
-        return self.call('return !element.disabled')
+        return self.driver.execute_script(
+            f'return {self.finder}.getAttribute(arguments[0])', name)
 
     def send_keys(self, *keys):
-        self.call('if (document.activeElement !== element) element.focus()')
+        self.driver.execute_script(f'const element = {self.finder};'
+                                   'if (document.activeElement !== element)'
+                                   ' element.focus()')
         self.driver.send_keys(''.join(keys))
 
 

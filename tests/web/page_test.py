@@ -34,8 +34,9 @@ def field(driver, caption):
 
 
 def texts(driver):
-    return tuple(driver.find_element(By.ID, name).get_property('value')
-                 for name in ('Euro', 'Lire'))
+    return tuple(driver.execute_script(
+        "return ['Euro', 'Lire'].map(id =>"
+        " document.getElementById(id).value)"))
 
 
 def type_keys(driver, keys):
@@ -291,8 +292,9 @@ class PageCases:
                     driver.execute_cdp_cmd('Network.emulateNetworkConditions',
                                            OFFLINE)
                     browser.open_page(driver, self.url)
-                self.assertEqual(driver.title,
-                                 'Convertitore Euro/Lire .....by Morvek')
+                self.assertEqual(driver.execute_script(
+                    'return document.title'),
+                    'Convertitore Euro/Lire .....by Morvek')
                 self.assertEqual(
                     driver.switch_to.active_element.get_attribute('id'),
                     'Euro')
