@@ -13,6 +13,7 @@ import socket
 import subprocess
 import tempfile
 import time
+import types
 
 import websocket
 from selenium import webdriver
@@ -193,19 +194,29 @@ class Firefox:
         value = result['result'].get('value')
         return None if value is None else json.loads(value)
 
+    def element(self, find):
+        """An element of the page, found by the script `find` at each call."""
+        return types.SimpleNamespace(
+            get_attribute=lambda name: self.execute_script(
+                f'return {find}.getAttribute(arguments[0])', name),
+            send_keys=lambda *keys: self.send_keys(''.join(keys), find))
+
     def find_element(self, by, value):
-        return Element(self, {
+        return self.element({
             By.ID: 'document.getElementById(%s)',
             By.XPATH: 'document.evaluate(%s, document, null, 9, null)'
                       '.singleNodeValue'}[by] % json.dumps(value))
 
     @property
     def active_element(self):
-        return Element(self, 'document.activeElement')
+        return self.element('document.activeElement')
 
-    def send_keys(self, keys):
-        """To the focus, as WebDriver's element send keys types: a modifier
-        stays down until Keys.NULL or the end."""
+    def send_keys(self, keys, find='document.activeElement'):
+        """To the element, focused first, as WebDriver's element send keys
+        types: a modifier stays down until Keys.NULL or the end."""
+        self.execute_script(f'const element = {find};'
+                            'if (document.activeElement !== element)'
+                            ' element.focus()')
         actions, held = [], []
         for key in keys + Keys.NULL:
             if key == Keys.NULL:
@@ -229,23 +240,6 @@ class Firefox:
         self.process.terminate()
         self.process.wait()
         shutil.rmtree(self.profile, ignore_errors=True)
-
-
-class Element:
-    """An element of the page in Firefox, found by `finder`, a script."""
-
-    def __init__(self, driver, finder):
-        self.driver, self.finder = driver, finder
-
-    def get_attribute(self, name):
-        return self.driver.execute_script(
-            f'return {self.finder}.getAttribute(arguments[0])', name)
-
-    def send_keys(self, *keys):
-        self.driver.execute_script(f'const element = {self.finder};'
-                                   'if (document.activeElement !== element)'
-                                   ' element.focus()')
-        self.driver.send_keys(''.join(keys))
 
 
 def open_page(driver, url):
