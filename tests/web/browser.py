@@ -1,9 +1,7 @@
-"""Debian's three browser engines, each in a fresh profile and a given
-language, kept off the network, behind Selenium's WebDriver calls: what the
-page's tests, benchmark and screenshot run in. Chromium headless (`start`),
-WebKitGTK's MiniBrowser under Xvfb (`start_webkit`), and Firefox ESR headless
-over the WebDriver BiDi it speaks itself (`Firefox`): Debian has no
-geckodriver."""
+"""Debian's Chromium (`start`), WebKitGTK (`start_webkit`) and Firefox ESR
+(`Firefox`, over its own WebDriver BiDi: Debian has no geckodriver), each in a
+fresh profile and a given language, kept off the network, behind Selenium's
+WebDriver calls: what the page's tests, benchmark and screenshot run in."""
 
 import atexit
 import json
@@ -57,18 +55,6 @@ def locale_environment(language, **more):
     return dict(os.environ, LANG=locale, LC_ALL=locale, **more)
 
 
-def quit_also(driver, cleanup):
-    """`driver`, whose quit() then runs `cleanup()`."""
-    quit_driver = driver.quit
-
-    def quit_and_clean():
-        quit_driver()
-        cleanup()
-
-    driver.quit = quit_and_clean
-    return driver
-
-
 def start(language):
     """Chromium, whose navigator.language is `language` ("it-IT")."""
     profile = tempfile.mkdtemp(prefix='eurolire-chromium-')
@@ -87,8 +73,14 @@ def start(language):
         service=Service('/usr/bin/chromedriver',
                         env=locale_environment(language)),
         options=options)
-    return quit_also(driver,
-                     lambda: shutil.rmtree(profile, ignore_errors=True))
+    quit_driver = driver.quit
+
+    def quit_and_clean():
+        quit_driver()
+        shutil.rmtree(profile, ignore_errors=True)
+
+    driver.quit = quit_and_clean
+    return driver
 
 
 def display(started=[]):
@@ -104,8 +96,9 @@ def display(started=[]):
 
 class WebKitElement(WebElement):
     def send_keys(self, *keys):
-        # WebKitWebDriver keeps a modifier down past Keys.NULL within one
-        # call (Ctrl+A then 1 types Ctrl+1): one call up to each NULL.
+        # In one call to WebKitWebDriver the keys after Keys.NULL do not
+        # arrive as typed (Ctrl+A then 1 leaves the field as it was): one
+        # call up to each NULL.
         for part in filter(None, ''.join(keys).split(Keys.NULL)):
             super().send_keys(part)
 
@@ -119,13 +112,14 @@ def start_webkit(language):
         ['/usr/bin/WebKitWebDriver', f'--port={port}'],
         env=locale_environment(language, DISPLAY=display()),
         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    atexit.register(service.terminate)
     options = webdriver.WebKitGTKOptions()
     options.binary_location = MINIBROWSER
     options.add_argument('--automation')
     wait_for(lambda: listening(port))
     driver = webdriver.Remote(f'http://127.0.0.1:{port}', options=options)
     driver._web_element_cls = WebKitElement
-    return quit_also(driver, service.terminate)
+    return driver
 
 
 class Firefox:
