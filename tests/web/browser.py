@@ -168,11 +168,13 @@ class Firefox:
         # Focus events only reach a page whose window has the focus: a new
         # window in the foreground has it, where the first one, or one the
         # focus has left (Tab past the page), has not.
-        old, self.context = self.context, self.command(
-            'browsingContext.create', type='window',
-            background=False)['context']
-        if old:
-            self.command('browsingContext.close', context=old)
+        if not (self.context and self.execute_script(
+                'return document.hasFocus()')):
+            old, self.context = self.context, self.command(
+                'browsingContext.create', type='window',
+                background=False)['context']
+            if old:
+                self.command('browsingContext.close', context=old)
         self.command('browsingContext.navigate', context=self.context,
                      url=url, wait='complete')
 
