@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The web page as a user meets it, in Chromium, Firefox ESR and WebKitGTK:
-typed into with real key events, fields found by their ids and captions.
+typed into with real key events, fields found by their ids and captions,
+audited by axe-core (npm ci in tests/web).
 Usage: page_test.py BUILD_DIR (the emscripten build, with eurolire.html)."""
 
 import collections
