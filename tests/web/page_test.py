@@ -1,11 +1,12 @@
 #!/usr/bin/python3
-"""The web page as a user meets it, in headless Chromium: typed into with
-real key events, fields found by their ids and captions.
+"""The web page as a user meets it, in Chromium, Firefox ESR and WebKitGTK:
+typed into with real key events, fields found by their ids and captions,
+audited by axe-core (npm ci in tests/web).
 Usage: page_test.py BUILD_DIR (the emscripten build, with eurolire.html)."""
 
+import collections
 import pathlib
 import shutil
-import socket
 import subprocess
 import sys
 import tempfile
@@ -20,6 +21,8 @@ BUILD = pathlib.Path(sys.argv.pop(1) if len(sys.argv) > 1 else 'build-web')
 SELECT_ALL = Keys.CONTROL + 'a' + Keys.NULL
 OFFLINE = {'offline': True, 'latency': 0, 'downloadThroughput': -1,
            'uploadThroughput': -1}
+AXE = (pathlib.Path(__file__).parent /
+       'node_modules/axe-core/axe.min.js').read_text()
 
 
 def field(driver, caption):
@@ -29,8 +32,9 @@ def field(driver, caption):
 
 
 def texts(driver):
-    return tuple(driver.find_element(By.ID, name).get_property('value')
-                 for name in ('Euro', 'Lire'))
+    return tuple(driver.execute_script(
+        "return ['Euro', 'Lire'].map(id =>"
+        " document.getElementById(id).value)"))
 
 
 def type_keys(driver, keys):
@@ -46,12 +50,30 @@ def report(driver):
         " r.querySelector('p').textContent] : null")
 
 
-def listening(port):
-    with socket.socket() as client:
-        return client.connect_ex(('127.0.0.1', port)) == 0
+def audit(driver):
+    """axe-core's violations of WCAG 2.2 A and AA and of its best practices:
+    each rule with the elements that break it."""
+    return driver.execute_script(AXE + """
+        return axe.run({runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa',
+                                  'wcag22aa', 'best-practice']})
+          .then(r => r.violations.map(v => [v.id, v.nodes.map(n => n.html)]));
+        """)
 
 
-class PageTest(unittest.TestCase):
+def chromium_only(why):
+    """A case only Chromium's DevTools drive; the others say so, and why."""
+    return lambda case: setattr(case, 'chromium_only', why) or case
+
+
+class PageCases:
+    """The page's cases; each engine's class below runs them all."""
+    version = longest_text = None  # None: no limit
+
+    def setUp(self):
+        why = getattr(getattr(self, self._testMethodName), 'chromium_only', 0)
+        if why and self.name != 'Chromium':
+            self.skipTest(f'cannot run in {self.name}: {why}')
+
     @classmethod
     def setUpClass(cls):
         # The page alone in a folder: nothing beside it to load.
@@ -68,7 +90,9 @@ class PageTest(unittest.TestCase):
 
     def open(self, language='it-IT', url=None):
         if language not in self.browsers:
-            self.browsers[language] = browser.start(language)
+            self.browsers[language] = self.start(language)
+            type(self).version = self.browsers[language].capabilities[
+                'browserVersion']
         driver = self.browsers[language]
         browser.open_page(driver, url or self.url)
         self.assertEqual(driver.execute_script('return navigator.language'),
@@ -77,7 +101,7 @@ class PageTest(unittest.TestCase):
 
     def tearDown(self):
         # Nothing is written to the console in normal use.
-        for driver in self.browsers.values():
+        for driver in self.browsers.values() if self.console else ():
             self.assertEqual(driver.get_log('browser'), [])
 
     def test_typing_converts_into_the_other_field(self):
@@ -87,6 +111,7 @@ class PageTest(unittest.TestCase):
                 ('it-IT', 'LIRE', '1000', '0,52', '1000'),
                 ('en-GB', 'LIRE', '1000', '0.52', '1000'),
                 ('it-IT', 'LIRE', '1.936,27', '1,00', '1.936,27'),
+                ('it-IT', 'LIRE', '1.000.000', '516,46', '1.000.000'),
                 # The keypad's decimal key types the language's separator.
                 ('it-IT', 'EURO', '1' + Keys.DECIMAL + '5', '1,5', '2.904,41'),
         ]:
@@ -127,9 +152,11 @@ class PageTest(unittest.TestCase):
                 box = driver.find_element(By.ID, name)
                 box.send_keys('12', SELECT_ALL)
                 # Text that comes from no key, as a paste does.
-                driver.execute_cdp_cmd('Input.insertText', {'text': pasted})
+                driver.execute_script("document.execCommand('insertText',"
+                                      " false, arguments[0])", pasted)
                 euro, lire = texts(driver)
-                self.assertEqual(euro if name == 'Euro' else lire, pasted)
+                self.assertEqual(euro if name == 'Euro' else lire,
+                                 pasted[:self.longest_text])
                 self.assertEqual(lire if name == 'Euro' else euro, other)
                 self.assertIsNone(report(driver))
                 box.send_keys(SELECT_ALL, '1')
@@ -152,8 +179,11 @@ class PageTest(unittest.TestCase):
                 active = driver.switch_to.active_element.get_attribute('id')
                 if focus:
                     self.assertEqual(active, focus)
-                else:  # past the fields, never to Label3
-                    self.assertNotIn(active, ('Euro', 'Lire', 'Label3'))
+                else:
+                    # Past the fields, never to Label3: to the browser's
+                    # controls, or round to EURO where there are none.
+                    self.assertNotIn(active, ('Lire', 'Label3'))
+                    self.assertEqual(active == 'Euro', not self.controls)
 
     def test_overflow_is_reported_in_italian_and_the_page_goes_on(self):
         for language, lire_start, then in [
@@ -177,15 +207,16 @@ class PageTest(unittest.TestCase):
                 type_keys(driver, SELECT_ALL + '2')
                 self.assertEqual(texts(driver), ('2', then))
 
-    def test_a_narrow_screen_scales_the_window_and_takes_touch(self):
-        # A phone's width, less the page's margins; a desktop's.
-        for width, window in [(320, 304), (360, 344), (1024, 468)]:
+    @chromium_only('a phone is emulated through DevTools')
+    def test_a_phone_scales_the_window_and_takes_touch(self):
+        # Phones' widths, less the page's margins; a desktop's.
+        for width, window in [(320, 304), (390, 374), (1024, 468)]:
             with self.subTest(width=width):
                 driver = browser.start('it-IT')
                 try:
                     driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
                                            {'width': width, 'height': 640,
-                                            'deviceScaleFactor': 2,
+                                            'deviceScaleFactor': 3,
                                             'mobile': True})
                     driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled',
                                            {'enabled': True})
@@ -200,6 +231,21 @@ class PageTest(unittest.TestCase):
                     self.assertAlmostEqual(size[0], window, delta=0.5)
                     self.assertAlmostEqual(size[1], window * 145 / 468,
                                            delta=0.5)
+                    # Text that iOS does not zoom into, and targets of at
+                    # least 24 by 24: the fields, and Label3 where it shows.
+                    targets = driver.execute_script(
+                        "return [...document.querySelectorAll('#Form1 > "
+                        "input, #Label3')].map(e => [e, e.getBoundingClientRe"
+                        "ct()]).filter(([e, r]) => document.elementFromPoint("
+                        "r.x + r.width / 2, r.y + r.height / 2) === e).map(("
+                        "[e, r]) => [e.id, r.width, r.height, parseFloat("
+                        "getComputedStyle(e).fontSize)])")
+                    self.assertEqual([t[0] for t in targets][:2],
+                                     ['Euro', 'Lire'])
+                    for name, target_width, height, font in targets:
+                        self.assertGreaterEqual(min(target_width, height), 24,
+                                                name)
+                        self.assertGreaterEqual(font, 16, name)
                     for kind, points in [('touchStart', [{'x': x, 'y': y}]),
                                          ('touchEnd', [])]:
                         driver.execute_cdp_cmd('Input.dispatchTouchEvent',
@@ -214,6 +260,7 @@ class PageTest(unittest.TestCase):
                 finally:
                     driver.quit()
 
+    @chromium_only('DevTools take WebAssembly away before the page starts')
     def test_a_browser_without_webassembly_says_so(self):
         driver = browser.start('it-IT')
         try:
@@ -229,37 +276,38 @@ class PageTest(unittest.TestCase):
     def test_the_page_alone_from_a_file_with_the_network_off(self):
         for language, lire in [('it-IT', '23.235,24'), ('en-GB', '23,235.24')]:
             with self.subTest(language=language):
-                driver = browser.start(language)
-                try:
+                driver = self.open(language)
+                # Firefox's profile sends every request to a proxy that is
+                # not there; WebKit's network is left on.
+                if self.name == 'Chromium':
                     driver.execute_cdp_cmd('Network.enable', {})
                     driver.execute_cdp_cmd('Network.emulateNetworkConditions',
                                            OFFLINE)
                     browser.open_page(driver, self.url)
-                    self.assertEqual(driver.title,
-                                     'Convertitore Euro/Lire .....by Morvek')
-                    self.assertEqual(
-                        driver.switch_to.active_element.get_attribute('id'),
-                        'Euro')
-                    type_keys(driver, '12')
-                    self.assertEqual(texts(driver), ('12', lire))
-                    # Nothing asked of the network or the disk beside it.
-                    self.assertEqual(driver.execute_script(
-                        "return performance.getEntriesByType('resource')"
-                        ".length + document.querySelectorAll("
-                        "'link[rel=manifest]').length"), 0)
-                    # Label3 opens the site in a new tab, and lies below the
-                    # window's client area, where it is never seen.
-                    self.assertEqual(driver.execute_script(
-                        "const a = document.getElementById('Label3'),"
-                        " r = a.getBoundingClientRect();"
-                        "return [a.href, a.target, a.rel, document"
-                        ".elementFromPoint(r.x + 5, r.y + 5) === a]"),
-                        ['https://www.ecb.europa.eu/', '_blank', 'noopener',
-                         False])
-                    self.assertEqual(driver.get_log('browser'), [])
-                finally:
-                    driver.quit()
+                self.assertEqual(driver.execute_script(
+                    'return document.title'),
+                    'Convertitore Euro/Lire .....by Morvek')
+                self.assertEqual(
+                    driver.switch_to.active_element.get_attribute('id'),
+                    'Euro')
+                type_keys(driver, '12')
+                self.assertEqual(texts(driver), ('12', lire))
+                # Nothing asked of the network or the disk beside it.
+                self.assertEqual(driver.execute_script(
+                    "return performance.getEntriesByType('resource')"
+                    ".length + document.querySelectorAll("
+                    "'link[rel=manifest]').length"), 0)
+                # Label3 opens the site in a new tab, and lies below the
+                # window's client area, where it is never seen.
+                self.assertEqual(driver.execute_script(
+                    "const a = document.getElementById('Label3'),"
+                    " r = a.getBoundingClientRect();"
+                    "return [a.href, a.target, a.rel, document"
+                    ".elementFromPoint(r.x + 5, r.y + 5) === a]"),
+                    ['https://www.ecb.europa.eu/', '_blank', 'noopener',
+                     False])
 
+    @chromium_only('installability is read through DevTools')
     def test_served_page_reloads_offline_through_its_service_worker(self):
         # Under its own name, and renamed as a release ships it.
         for name in ['eurolire.html', 'eurolire-1.1.0.html']:
@@ -269,9 +317,7 @@ class PageTest(unittest.TestCase):
                                'eurolire-192.png', 'eurolire-512.png']:
                     shutil.copy(BUILD / served, folder)
                 shutil.copy(BUILD / 'eurolire.html', folder / name)
-                with socket.socket() as free:
-                    free.bind(('127.0.0.1', 0))
-                    port = free.getsockname()[1]
+                port = browser.free_port()
                 server = subprocess.Popen(
                     ['/usr/bin/python3', '-m', 'http.server', '--bind',
                      '127.0.0.1', '--directory', folder, str(port)],
@@ -279,7 +325,7 @@ class PageTest(unittest.TestCase):
                 driver = browser.start('it-IT')
                 try:
                     url = f'http://127.0.0.1:{port}/{name}'
-                    browser.wait_for(lambda: listening(port))
+                    browser.wait_for(lambda: browser.listening(port))
                     browser.open_page(driver, url)
                     self.assertTrue(browser.wait_for(lambda: driver.execute_script(
                         'return !!navigator.serviceWorker.controller')))
@@ -298,6 +344,65 @@ class PageTest(unittest.TestCase):
                     server.kill()
                     shutil.rmtree(folder)
 
+    def test_axe_finds_no_violation_at_start_nor_in_the_error_report(self):
+        driver = self.open()
+        self.assertEqual(audit(driver), [])
+        field(driver, 'EURO').send_keys('1' + '0' * 305)
+        self.assertTrue(browser.wait_for(lambda: report(driver)))
+        self.assertEqual(audit(driver), [])
+
+    @chromium_only('the accessibility tree is read through DevTools')
+    def test_the_accessibility_tree_names_the_fields_and_the_report(self):
+        driver = self.open()
+
+        def nodes(role):  # each one's name, and whether it has the focus
+            return [(n['name']['value'], {'name': 'focused', 'value': {
+                'type': 'booleanOrUndefined', 'value': True}} in n.get(
+                    'properties', [])) for n in driver.execute_cdp_cmd(
+                'Accessibility.getFullAXTree', {})['nodes']
+                if n.get('role', {}).get('value') == role]
+
+        self.assertEqual(nodes('textbox'), [('EURO', True), ('LIRE', False)])
+        self.assertEqual(nodes('dialog'), [])
+        field(driver, 'EURO').send_keys('1' + '0' * 305)
+        browser.wait_for(lambda: report(driver))
+        self.assertEqual([name for name, _ in nodes('dialog')],
+                         ['Convertitore Euro/Lire'])
+
+
+class ChromiumPage(PageCases, unittest.TestCase):
+    name, start = 'Chromium', staticmethod(browser.start)
+    console = controls = True
+
+
+class FirefoxPage(PageCases, unittest.TestCase):
+    name, start = 'Firefox ESR', browser.Firefox
+    console = controls = True
+
+
+class WebKitPage(PageCases, unittest.TestCase):
+    # MiniBrowser: no console to read, no controls of its own to Tab to;
+    # WebKit keeps the first 2^19 characters of a longer text in a field.
+    name, start = 'WebKitGTK', staticmethod(browser.start_webkit)
+    console = controls = False
+    longest_text = 1 << 19
+
+
+class CountingResult(unittest.TextTestResult):
+    passed = collections.Counter()
+
+    def addSuccess(self, test):
+        super().addSuccess(test)
+        self.passed[type(test)] += 1
+
 
 if __name__ == '__main__':
-    unittest.main(verbosity=2)
+    result = unittest.main(exit=False, testRunner=unittest.TextTestRunner(
+        verbosity=2, resultclass=CountingResult)).result
+    for page in ChromiumPage, FirefoxPage, WebKitPage:
+        skipped = [test._testMethodName for test, _ in result.skipped
+                   if type(test) is page]
+        print(f'page_test: {page.name} {page.version}: '
+              f'{CountingResult.passed[page]} cases passed' +
+              (f'; cannot run: {", ".join(skipped)}' if skipped else ''))
+    sys.exit(not result.wasSuccessful())
