@@ -146,6 +146,8 @@ class PageCases:
                 ('Euro', '1' + '0' * 399, ''),
                 ('Euro', '0,' + '1' * 398, '215,14'),
                 ('Lire', '0,' + '1' * 398, '0,00'),
+                # An amount as deeds write it, its currency's sign and all.
+                ('Lire', 'L. 1.000.000', '516,46'),
         ]:
             with self.subTest(field=name, pasted=pasted[:12], size=len(pasted)):
                 driver = self.open()
