@@ -1,5 +1,6 @@
-# What everything the WebAssembly build compiles shares (emcmake cmake -S .
-# -B build-web): the core, the page and the tests that run under node.
+# What everything the WebAssembly build compiles shares (cmake --preset web,
+# or emcmake cmake -S . -B build-web): the core, the page and the tests that
+# run under node.
 # emscripten's own options live here and in web/CMakeLists.txt only.
 
 # The core throws and catches: C++ exceptions are off unless asked for, at
