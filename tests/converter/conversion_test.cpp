@@ -85,48 +85,34 @@ INSTANTIATE_TEST_SUITE_P(
     Italian, CurrencySignTest,
     ::testing::Values(
         SignCase{kL, "L. 1.000.000", 1e6, 1}, SignCase{kL, "L.1.000", 1e3, 1},
-        SignCase{kL, "L 500", 500, 500},
         SignCase{kL, "Lit. 250.000", 25e4, 250},
-        SignCase{kL, "lit. 1.000", 1e3, 1}, SignCase{kL, "LIT 7", 7, 7},
+        SignCase{kL, "lit. 1.000", 1e3, 1},
         SignCase{kL, "ITL 1.936.270", 1936270, 1.936},
         SignCase{kL, "\u00A3 1.500", 1500, 1.5},
         SignCase{kL, "\u20A4 1.500", 1500, 1.5},
-        SignCase{kL, "1.000 \u20A4", 1000, 1},
-        SignCase{kL, "1.000\u00A3", 1000, 1}, SignCase{kL, "L. 0,5", 0.5, 0},
+        SignCase{kL, "1.000 \u20A4", 1000, 1}, SignCase{kL, "L. 0,5", 0.5, 0},
         SignCase{kL, "L. -5", -5, -5}, SignCase{kL, "-L. 5", -5, -5},
         SignCase{kE, "\u20AC 12,50", 12.5, 12},
         SignCase{kE, "12,50 \u20AC", 12.5, 12},
         SignCase{kE, "\u20AC12,50", 12.5, 12}, SignCase{kE, "EUR 12", 12, 12},
         SignCase{kE, "eur 12", 12, 12}, SignCase{kE, "-\u20AC 5", -5, -5},
         SignCase{kE, "\u20AC -5", -5, -5},
-        SignCase{kE, "\t\u20AC\u00A05 ", 5, 5},
         // Letters after the digits, as "12a".
         SignCase{kE, "12 EUR", std::nullopt, 12},
         SignCase{kL, "1.000 lire", std::nullopt, 1},
-        SignCase{kL, "1.000 L.", std::nullopt, 1},
         // A sign alone, two signs, a sign inside the number.
         SignCase{kE, "\u20AC", std::nullopt, 0},
         SignCase{kE, "\u20AC 12 \u20AC", std::nullopt, 12},
         SignCase{kL, "L. \u00A3 5", std::nullopt, 0},
         SignCase{kE, "1\u20AC2", std::nullopt, 1},
         SignCase{kL, "1.\u00A3000", std::nullopt, 1},
-        SignCase{kL, "1\u00A3.000", std::nullopt, 1},
         // A minus apart from what it negates, and two of them.
         SignCase{kE, "- \u20AC 5", std::nullopt, 0},
-        SignCase{kE, "\u20AC - 5", std::nullopt, 0},
         SignCase{kE, "-\u20AC-5", std::nullopt, 0},
         // The other currency's signs: nothing is guessed across currencies.
         SignCase{kL, "\u20AC 12", std::nullopt, 0},
         SignCase{kE, "L. 1.000", std::nullopt, 0},
-        SignCase{kE, "\u00A3 5", std::nullopt, 0},
-        SignCase{kE, "5 \u00A3", std::nullopt, 5}));
-
-TEST(ConvertTextTest, EachFieldReadsItsCurrencySigns) {
-  EXPECT_EQ(ConvertText("L. 1.000.000", Field::Lire, kItalian), "516,46");
-  EXPECT_EQ(ConvertText("\u20AC12.50", Field::Euro, kEnglish), "24,203.38");
-  // The locale's conventions carry no signs of their own.
-  EXPECT_FALSE(IsNumberText("L. 1.000", kItalian));
-}
+        SignCase{kE, "\u00A3 5", std::nullopt, 0}));
 
 TEST(ConvertTextFaultTest, NonNumberIsATypeMismatch) {
   for (const char* text : {"", "12a", "1e5", "abc", "1,2,3", "L. 5"}) {
