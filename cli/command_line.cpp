@@ -229,6 +229,8 @@ int ConvertAll(const Request& request, const NumberConventions& conventions,
       conversion.Convert(line, number);
     }
     if (status == LineReader::Status::kFailed) {
+      // What converted before the failure is still the user's.
+      Flushed(out, err);
       err.Write("eurolire: non è stato possibile leggere lo standard input\n");
       return kExitNotConverted;
     }

@@ -81,6 +81,19 @@ bool StripCurrencySign(std::string_view& text,
   return longest > 0;
 }
 
+// Removes what may stand before the digits once leading blanks are gone: a
+// "+" or "-" and a leading currency sign, in either order, blanks after the
+// sign. True when there was a currency sign.
+bool StripPrefix(std::string_view& text, std::string& sign,
+                 const NumberConventions& c) {
+  const bool plus_minus = StripPlusMinus(text, sign);
+  if (!StripCurrencySign(text, c.currency_signs.before)) return false;
+  while (StripBlank(text, true)) {
+  }
+  if (!plus_minus) StripPlusMinus(text, sign);
+  return true;
+}
+
 // The number a text denotes by the grammar stated in number_text.h, as plain
 // ASCII ("-1234.5") for strtod, or nullopt when it is not a number. Written
 // apart from the core's single-pass reader: it peels the currency sign off
@@ -93,12 +106,7 @@ std::optional<std::string> ReferencePlain(std::string_view text,
   while (StripBlank(text, false)) {
   }
   std::string sign;
-  const bool plus_minus = StripPlusMinus(text, sign);
-  if (StripCurrencySign(text, c.currency_signs.before)) {
-    while (StripBlank(text, true)) {
-    }
-    if (!plus_minus) StripPlusMinus(text, sign);
-  } else {
+  if (!StripPrefix(text, sign, c)) {
     for (std::string_view after : c.currency_signs.after) {
       if (text.ends_with(after)) {
         text.remove_suffix(after.size());
@@ -195,12 +203,7 @@ double ReferenceLeading(std::string_view text, const NumberConventions& c) {
   while (StripBlank(text, true)) {
   }
   std::string sign;
-  const bool plus_minus = StripPlusMinus(text, sign);
-  if (StripCurrencySign(text, c.currency_signs.before)) {
-    while (StripBlank(text, true)) {
-    }
-    if (!plus_minus) StripPlusMinus(text, sign);
-  }
+  StripPrefix(text, sign, c);
   const std::size_t digits = text.find_first_not_of("0123456789");
   std::size_t end = std::min(digits, text.size());
   if (end < text.size() && text[end] == '.') {

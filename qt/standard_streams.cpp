@@ -1,7 +1,12 @@
 #include "qt/standard_streams.h"
 
+#include <unistd.h>
+
 #include <QLocale>
 #include <cerrno>
+#include <cstddef>
+#include <optional>
+#include <string_view>
 
 #include "cli/byte_streams.h"
 #include "cli/command_line.h"

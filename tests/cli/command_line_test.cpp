@@ -342,6 +342,26 @@ TEST(CommandLineTest, AFailedReadIsReportedNotTakenForTheEnd) {
   EXPECT_NE(err.str().find("leggere"), std::string::npos) << err.str();
 }
 
+// An input that gives its lines, then fails, as a disk can mid-file.
+class FailingAfterInput : public StringInput {
+ public:
+  using StringInput::StringInput;
+  std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
+    if (eof()) return std::nullopt;
+    return StringInput::Read(buffer, size);
+  }
+};
+
+TEST(CommandLineTest, WhatConvertedBeforeAFailedReadIsWritten) {
+  FailingAfterInput in("1000\n");
+  StringOutput out;
+  StringOutput err;
+  EXPECT_EQ(RunCommandLine({"--lire"}, kItalian, in, out, err),
+            kExitNotConverted);
+  EXPECT_EQ(out.str(), "0,52\n");
+  EXPECT_NE(err.str().find("leggere"), std::string::npos) << err.str();
+}
+
 TEST(CommandLineTest, AFailedWriteOfHelpIsReportedToo) {
   FailingOutput out;
   StringInput in;

@@ -285,6 +285,9 @@ class PageCases:
                     driver.execute_cdp_cmd('Network.enable', {})
                     driver.execute_cdp_cmd('Network.emulateNetworkConditions',
                                            OFFLINE)
+                    self.addCleanup(driver.execute_cdp_cmd,
+                                    'Network.emulateNetworkConditions',
+                                    dict(OFFLINE, offline=False))
                     browser.open_page(driver, self.url)
                 self.assertEqual(driver.execute_script(
                     'return document.title'),
