@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "converter/conversion.h"
 #include "converter/converter.h"
 #include "converter/number_text.h"
 #include "converter/run_time_error.h"
@@ -131,10 +132,12 @@ class Player {
 
     std::optional<std::string> expected;  // nullopt: kept its text
     bool overflow_expected = false;
+    // Each field reads its own currency's signs.
+    const NumberConventions reading = FieldConventions(field, conventions_);
     if (typed != before_self) {  // the same text again runs no handler
-      if (!IsNumberText(typed, conventions_)) {
+      if (!IsNumberText(typed, reading)) {
         expected = "";
-      } else if (const double amount = TextToDouble(typed, conventions_);
+      } else if (const double amount = TextToDouble(typed, reading);
                  field == focus_ && amount > 0) {
         const double result = field == Field::Euro ? amount * kLirePerEuro
                                                    : amount / kLirePerEuro;
