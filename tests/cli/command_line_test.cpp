@@ -325,25 +325,9 @@ TEST(CommandLineTest, AFailedWriteIsReportedNotCalledSuccess) {
   EXPECT_NE(err.str().find("scrivere"), std::string::npos) << err.str();
 }
 
-// An input whose reading fails, as a directory given as input.
-class UnreadableInput : public ByteInput {
- public:
-  std::optional<std::size_t> Read(char*, std::size_t) override {
-    return std::nullopt;
-  }
-};
-
-TEST(CommandLineTest, AFailedReadIsReportedNotTakenForTheEnd) {
-  UnreadableInput in;
-  StringOutput out;
-  StringOutput err;
-  EXPECT_EQ(RunCommandLine({"--lire"}, kItalian, in, out, err),
-            kExitNotConverted);
-  EXPECT_NE(err.str().find("leggere"), std::string::npos) << err.str();
-}
-
-// An input that gives its lines, then fails, as a disk can mid-file.
-class FailingAfterInput : public StringInput {
+// An input whose reading fails, at once as a directory given as input does,
+// or after some lines as a disk can mid-file.
+class UnreadableInput : public StringInput {
  public:
   using StringInput::StringInput;
   std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
@@ -352,14 +336,18 @@ class FailingAfterInput : public StringInput {
   }
 };
 
-TEST(CommandLineTest, WhatConvertedBeforeAFailedReadIsWritten) {
-  FailingAfterInput in("1000\n");
-  StringOutput out;
-  StringOutput err;
-  EXPECT_EQ(RunCommandLine({"--lire"}, kItalian, in, out, err),
-            kExitNotConverted);
-  EXPECT_EQ(out.str(), "0,52\n");
-  EXPECT_NE(err.str().find("leggere"), std::string::npos) << err.str();
+TEST(CommandLineTest, AFailedReadIsReportedNotTakenForTheEnd) {
+  // What converted before the failure is still written.
+  for (const auto& [input, converted] :
+       {std::pair{"", ""}, std::pair{"1000\n", "0,52\n"}}) {
+    UnreadableInput in(input);
+    StringOutput out;
+    StringOutput err;
+    EXPECT_EQ(RunCommandLine({"--lire"}, kItalian, in, out, err),
+              kExitNotConverted);
+    EXPECT_EQ(out.str(), converted);
+    EXPECT_NE(err.str().find("leggere"), std::string::npos) << err.str();
+  }
 }
 
 TEST(CommandLineTest, AFailedWriteOfHelpIsReportedToo) {
