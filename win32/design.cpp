@@ -18,14 +18,24 @@ void PlaceControl(HWND control, const design::Rect& geometry, UINT dpi,
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+SIZE FrameSize(UINT dpi) {
+  RECT frame{0, 0, Scale(design::kClientWidth, dpi),
+             Scale(design::kClientHeight, dpi)};
+  AdjustWindowRectExForDpi(&frame, kFormStyle, FALSE, kFormExStyle, dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 void SizeClientArea(HWND window, UINT dpi) {
   const int width = Scale(design::kClientWidth, dpi);
   const int height = Scale(design::kClientHeight, dpi);
-  RECT frame{0, 0, width, height};
-  AdjustWindowRectExForDpi(&frame, kFormStyle, FALSE, kFormExStyle, dpi);
-  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
-  SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  const SIZE size = FrameSize(dpi);
+  // Each move of a top-level window is a round trip to the window system.
+  RECT now;
+  GetWindowRect(window, &now);
+  if (now.right - now.left != size.cx || now.bottom - now.top != size.cy) {
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
   // Where the frame the system draws differs from the one computed (its
   // density not yet changed, a theme), the client area is what counts.
   RECT client;

@@ -59,8 +59,11 @@ HFONT CreateDefaultGuiFont(UINT dpi);
 void PlaceControl(HWND control, const design::Rect& geometry, UINT dpi,
                   HFONT font);
 
+// The size of a kFormStyle frame around the stored client size at `dpi`.
+SIZE FrameSize(UINT dpi);
+
 // Sizes `window`, of kFormStyle, so that its client area is the stored
-// client size at `dpi`.
+// client size at `dpi`; a window already that size is not touched.
 void SizeClientArea(HWND window, UINT dpi);
 
 // Moves `window` so that its frame is centred on the work area of the

@@ -370,6 +370,22 @@ TEST_F(Form1Test, ANewDensityScalesTheClientAreaControlsAndFonts) {
   }
 }
 
+// The window has no class cursor; it sets the arrow itself and leaves each
+// control its own.
+TEST_F(Form1Test, ThePointerIsAnArrowOverTheWindowAndAnIBeamOverAField) {
+  auto form = ShowForm();
+  const struct {
+    HWND over;
+    const wchar_t* cursor;
+  } cases[] = {{form->hwnd(), IDC_ARROW}, {Euro(*form), IDC_IBEAM}};
+  for (const auto& c : cases) {
+    SetCursor(nullptr);
+    SendMessageW(c.over, WM_SETCURSOR, reinterpret_cast<WPARAM>(c.over),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, c.cursor));
+  }
+}
+
 TEST(WideText, RoundTripsAndReplacesWhatCannotBeHeld) {
   const struct {
     std::string utf8;
