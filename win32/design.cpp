@@ -28,17 +28,15 @@ SIZE FrameSize(UINT dpi) {
 void SizeClientArea(HWND window, UINT dpi) {
   const int width = Scale(design::kClientWidth, dpi);
   const int height = Scale(design::kClientHeight, dpi);
-  const SIZE size = FrameSize(dpi);
   // Each move of a top-level window is a round trip to the window system.
-  RECT now;
-  GetWindowRect(window, &now);
-  if (now.right - now.left != size.cx || now.bottom - now.top != size.cy) {
-    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-  }
+  RECT client{};
+  GetClientRect(window, &client);
+  if (client.right == width && client.bottom == height) return;
+  const SIZE size = FrameSize(dpi);
+  SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   // Where the frame the system draws differs from the one computed (its
   // density not yet changed, a theme), the client area is what counts.
-  RECT client;
   GetClientRect(window, &client);
   if (client.right != width || client.bottom != height) {
     SetWindowPos(window, nullptr, 0, 0, size.cx + width - client.right,

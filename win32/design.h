@@ -63,7 +63,8 @@ void PlaceControl(HWND control, const design::Rect& geometry, UINT dpi,
 SIZE FrameSize(UINT dpi);
 
 // Sizes `window`, of kFormStyle, so that its client area is the stored
-// client size at `dpi`; a window already that size is not touched.
+// client size at `dpi`; a window whose client area is already that size is
+// not touched.
 void SizeClientArea(HWND window, UINT dpi);
 
 // Moves `window` so that its frame is centred on the work area of the

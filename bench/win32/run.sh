@@ -27,8 +27,17 @@ wine "$root/bench/win32/startup_bench_windows.exe" 1 "${programs[@]}" \
 wine "$root/bench/win32/startup_bench_windows.exe" "$runs" "${programs[@]}" |
   tee "$root/startup.txt"
 # eurolire's window shown, in times the floor's and the styled floor's.
-LC_ALL=C awk '{ for (i = 1; i < NF; ++i) if ($i == "shown") shown[NR] = $(i + 1) }
-  END { printf "eurolire.exe shown: %.2f times the bare window, %.2f times the styled one\n",
-        shown[1] / shown[2], shown[1] / shown[3] }' "$root/startup.txt"
+LC_ALL=C awk '
+  { for (i = 1; i < NF; ++i) if ($i == "shown") shown[$1] = $(i + 1) }
+  END {
+    program = "'"$root"'/win32/eurolire.exe:"
+    bare = "'"$root"'/bench/win32/bare_window_windows.exe:"
+    styled = "'"$root"'/bench/win32/bare_window_styled_windows.exe:"
+    if (!shown[program] || !shown[bare] || !shown[styled]) {
+      print "a window did not come up: no ratio"; exit 1
+    }
+    printf "eurolire.exe shown: %.2f times the bare window, %.2f times the styled one\n",
+      shown[program] / shown[bare], shown[program] / shown[styled]
+  }' "$root/startup.txt"
 echo "eurolire.exe: $(stat -c %s "$root/win32/eurolire.exe") bytes"
 echo "eurolire.com: $(stat -c %s "$root/win32/eurolire.com") bytes"

@@ -5,7 +5,7 @@
 // billion. Builds that run the suite again for another reason (under the
 // sanitizers, in WebAssembly) and run it ten to forty times slower take every
 // EUROLIRE_ACCURACY_STRIDE-th amount of the two sweeps instead
-// (tests/converter/CMakeLists.txt); the native builds take every one, on both
+// (CMakeLists.txt); the native builds take every one, on both
 // ways of reading and writing doubles.
 #include <gtest/gtest.h>
 
@@ -28,7 +28,8 @@ constexpr std::uint64_t kRateTimes100 = 193'627;
 
 // Prime to 10, so that a sample still meets every last digit.
 constexpr std::uint64_t kStride = EUROLIRE_ACCURACY_STRIDE;
-static_assert(kStride % 2 != 0 && kStride % 5 != 0);
+static_assert(kStride % 2 != 0 && kStride % 5 != 0,
+              "EUROLIRE_ACCURACY_STRIDE must be prime to 10");
 
 // `cents` written as "##,##0.00" writes it, by integer arithmetic.
 std::string CentsText(std::uint64_t cents,
