@@ -4,9 +4,9 @@
 // amount from 1 to 10.000.000, plus a spread of lire amounts up to ten
 // billion. Builds that run the suite again for another reason (under the
 // sanitizers, in WebAssembly) and run it ten to forty times slower take every
-// EUROLIRE_ACCURACY_STRIDE-th amount of the two sweeps instead
-// (CMakeLists.txt); the native builds take every one, on both
-// ways of reading and writing doubles.
+// EUROLIRE_ACCURACY_STRIDE-th amount of the two sweeps instead (the top
+// CMakeLists.txt); the native builds take every one, on both ways of reading
+// and writing doubles.
 #include <gtest/gtest.h>
 
 #include <cstdint>
