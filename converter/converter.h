@@ -22,6 +22,8 @@ class ConverterView {
   // one, the field's change handler runs to its end before this returns;
   // the same text again is no change and runs nothing, whatever the
   // platform's control would do with it (some raise a change regardless).
+  // The converter acts on no change raised by its own write, so a view may
+  // leave that one out.
   void SetText(Field field, const std::string& text) {
     if (Text(field) != text) ReplaceText(field, text);
   }

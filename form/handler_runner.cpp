@@ -22,9 +22,9 @@ void HandlerRunner::ReportPending() {
   try {
     front_end_.ShowReport(error);
   } catch (...) {
-    // Nothing is left to report a failed report with.
+    // Nothing is left to report a failed report with, and no box is open.
+    reporting_ = false;
   }
-  reporting_ = false;
 }
 
 }  // namespace eurolire

@@ -1,7 +1,8 @@
-// Runs the window's event handlers for a front end and reports the run-time
-// error that abandons one: the first error only, once the outermost handler
-// has returned, and never while an earlier report is still being shown.
-// Platform-free; each front end says how it defers a call and shows a report.
+// Runs the window's event handlers and reports the run-time error that
+// abandons one: the first error only, once the outermost handler has
+// returned, and never while an earlier report is still open.
+// Platform-free: the window wiring (form1_wiring.h) says how its front end
+// defers a call and shows a report.
 #ifndef EUROLIRE_FORM_HANDLER_RUNNER_H_
 #define EUROLIRE_FORM_HANDLER_RUNNER_H_
 
@@ -21,8 +22,8 @@ class HandlerRunner {
     // unwound (a queued call, a posted message), or calls it at once where
     // the end of the outermost handler is late enough.
     virtual void ScheduleReport() = 0;
-    // Shows one error. A report that keeps its box open after it returns
-    // drops what it is given while that box is open.
+    // Shows one error, and calls `ReportClosed` once the user has closed
+    // the report: before returning, for a box that blocks until then.
     virtual void ShowReport(const RunTimeError& error) = 0;
 
    protected:
@@ -34,7 +35,7 @@ class HandlerRunner {
 
   // Runs `handler`, which may run further handlers inside it. No exception
   // escapes: the first error is kept until it has been reported, and later
-  // ones before then, or while a report is being shown, add nothing.
+  // ones before then, or while a report is open, add nothing.
   template <typename Handler>
   void Run(Handler&& handler) {
     ++depth_;
@@ -45,6 +46,8 @@ class HandlerRunner {
 
   // Shows the kept error, if any, unless a report is being shown.
   void ReportPending();
+  // The report shown is closed: the next error will be reported.
+  void ReportClosed() { reporting_ = false; }
 
  private:
   // Keeps `error` as a handler returns, and schedules its report once the
@@ -55,7 +58,7 @@ class HandlerRunner {
   int depth_ = 0;  // handlers running, one inside another
   std::optional<RunTimeError> pending_;
   bool scheduled_ = false;  // ScheduleReport asked, ReportPending not yet run
-  bool reporting_ = false;
+  bool reporting_ = false;  // from ShowReport until ReportClosed
 };
 
 }  // namespace eurolire

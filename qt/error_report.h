@@ -3,6 +3,8 @@
 #ifndef EUROLIRE_QT_ERROR_REPORT_H_
 #define EUROLIRE_QT_ERROR_REPORT_H_
 
+#include <functional>
+
 #include "converter/run_time_error.h"
 
 class QWidget;
@@ -10,9 +12,10 @@ class QWidget;
 namespace eurolire {
 
 // Opens a message box, modal to `window`, with `ErrorReportText`
-// (form/error_text.h). It returns at once (no nested event loop); while one
-// report is open, later errors add no second box.
-void ReportRunTimeError(QWidget& window, const RunTimeError& error);
+// (form/error_text.h), and returns at once (no nested event loop); `closed`
+// runs once the user has closed the box.
+void ReportRunTimeError(QWidget& window, const RunTimeError& error,
+                        std::function<void()> closed);
 
 }  // namespace eurolire
 

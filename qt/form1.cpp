@@ -19,6 +19,7 @@
 #include "form/form1_design.h"
 #include "qt/amount_field.h"
 #include "qt/design.h"
+#include "qt/error_report.h"
 
 namespace eurolire {
 namespace {
@@ -54,11 +55,8 @@ AmountField* MakeField(const design::Control& stored,
 
 }  // namespace
 
-Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
-    : QWidget(parent),
-      hooks_(std::move(hooks)),
-      handlers_(*this),
-      converter_(*this, conventions) {
+Form1::Form1(NumberConventions conventions, Form1Hooks hooks, QWidget* parent)
+    : QWidget(parent), wiring_(*this, conventions, std::move(hooks)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ToQString(design::kTitle));
   setWindowIcon(QIcon(QStringLiteral(":/eurolire/eurolire.png")));
@@ -94,19 +92,17 @@ Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
         reason == Qt::ActiveWindowFocusReason) {
       return;
     }
-    Euro_GotFocus();
+    wiring_.GotFocus(Field::Euro);
   });
   connect(lire_, &AmountField::GotFocus, this, [this] {
     start_focus_given_ = false;
-    Handle("Lire_GotFocus", [this] { converter_.Lire_GotFocus(); });
+    wiring_.GotFocus(Field::Lire);
   });
   // textChanged, unlike textEdited, is raised by setText too.
-  connect(euro_, &QLineEdit::textChanged, this, [this] {
-    Handle("Euro_Change", [this] { converter_.Euro_Change(); });
-  });
-  connect(lire_, &QLineEdit::textChanged, this, [this] {
-    Handle("Lire_Change", [this] { converter_.Lire_Change(); });
-  });
+  connect(euro_, &QLineEdit::textChanged, this,
+          [this] { wiring_.Change(Field::Euro); });
+  connect(lire_, &QLineEdit::textChanged, this,
+          [this] { wiring_.Change(Field::Lire); });
 
   // Fixed size, so no maximize button; minimize and close as usual.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -118,7 +114,7 @@ Form1::Form1(NumberConventions conventions, Hooks hooks, QWidget* parent)
                                     screen->availableGeometry()));
   }
 
-  Handle("Form_Load", [this] { converter_.Form_Load(); });
+  wiring_.Load();
 }
 
 std::string Form1::Text(Field field) const {
@@ -140,7 +136,7 @@ void Form1::showEvent(QShowEvent* event) {
   // The window gives Euro the focus as it is first shown, whether or not
   // the window is ever activated.
   start_focus_given_ = true;
-  Euro_GotFocus();
+  wiring_.GotFocus(Field::Euro);
   // The frame's size is known once the window manager has framed the
   // window, which it has by the first expose.
   if (QWindow* window = windowHandle()) window->installEventFilter(this);
@@ -186,7 +182,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::LeftButton && !label3_double_click_ &&
         label3_->rect().contains(mouse->position().toPoint())) {
-      Label3_Click();
+      wiring_.Label3_Click();
     }
     label3_double_click_ = false;
   }
@@ -197,30 +193,13 @@ AmountField* Form1::FieldOf(Field field) const {
   return field == Field::Euro ? euro_ : lire_;
 }
 
-void Form1::Handle(std::string_view name,
-                   const std::function<void()>& handler) {
-  if (hooks_.before_handler) hooks_.before_handler(name);
-  // An exception must not cross a Qt signal emission or the event loop.
-  handlers_.Run(handler);
-}
-
 void Form1::ScheduleReport() {
   QMetaObject::invokeMethod(
-      this, [this] { handlers_.ReportPending(); }, Qt::QueuedConnection);
+      this, [this] { wiring_.ReportPending(); }, Qt::QueuedConnection);
 }
 
 void Form1::ShowReport(const RunTimeError& error) {
-  if (hooks_.report_error) hooks_.report_error(*this, error);
-}
-
-void Form1::Euro_GotFocus() {
-  Handle("Euro_GotFocus", [this] { converter_.Euro_GotFocus(); });
-}
-
-void Form1::Label3_Click() {
-  Handle("Label3_Click", [this] {
-    if (hooks_.label3_click) hooks_.label3_click();
-  });
+  ReportRunTimeError(*this, error, [this] { wiring_.ReportClosed(); });
 }
 
 }  // namespace eurolire

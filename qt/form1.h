@@ -1,20 +1,16 @@
 // Form1, the converter window: the two amount fields with their captions at
-// their stored geometry, fonts and colours, and the wiring of their events to
-// the converter. It is the converter's `ConverterView` and guarantees that
-// every change of a field's text, and every focus-in, reaches the converter,
-// and that no run-time error of a handler escapes into Qt.
+// their stored geometry, fonts and colours, their events handed to the
+// window's wiring (form/form1_wiring.h). It guarantees that every change of a
+// field's text, and every focus-in, reaches the wiring.
 #ifndef EUROLIRE_QT_FORM1_H_
 #define EUROLIRE_QT_FORM1_H_
 
 #include <QWidget>
-#include <functional>
 #include <string>
-#include <string_view>
 
-#include "converter/converter.h"
 #include "converter/number_text.h"
 #include "converter/run_time_error.h"
-#include "form/handler_runner.h"
+#include "form/form1_wiring.h"
 
 class QLabel;
 
@@ -22,25 +18,10 @@ namespace eurolire {
 
 class AmountField;
 
-class Form1 : public QWidget,
-              public ConverterView,
-              private HandlerRunner::FrontEnd {
+class Form1 : public QWidget, public Form1Wiring::Window {
   Q_OBJECT
 
  public:
-  // What the window asks of its program.
-  struct Hooks {
-    // Runs on a click on `Label3`.
-    std::function<void()> label3_click;
-    // Reports a run-time error that abandoned a handler, the first one
-    // before the event loop had the control back. Always called from the
-    // event loop, after the handler chain that raised it has unwound.
-    std::function<void(QWidget& window, const RunTimeError& error)>
-        report_error;
-    // Optional: called with a handler's name just before the handler runs.
-    std::function<void(std::string_view handler)> before_handler;
-  };
-
   // Builds the window and its controls and raises the load event, so the
   // converter is ready before the window is first shown. The fields read and
   // write amounts by `conventions`. The window lands centred on the
@@ -48,13 +29,15 @@ class Form1 : public QWidget,
   // framed it; it has no maximize button. Showing it the first time gives
   // Euro the focus (and raises Euro_GotFocus) even where no window manager
   // activates it.
-  Form1(NumberConventions conventions, Hooks hooks, QWidget* parent = nullptr);
+  Form1(NumberConventions conventions, Form1Hooks hooks,
+        QWidget* parent = nullptr);
 
-  // ConverterView: `Text` is the field's current text, as UTF-8; `SetText`
-  // is the view's.
+  // The view: `Text` is the field's current text, as UTF-8; `SetText` is
+  // the view's.
   std::string Text(Field field) const override;
 
-  const Converter& converter() const { return converter_; }
+  Form1Wiring& wiring() { return wiring_; }
+  const Form1Wiring& wiring() const { return wiring_; }
 
  protected:
   // The first show gives Euro the focus and asks for activation.
@@ -67,11 +50,9 @@ class Form1 : public QWidget,
   // Later is a queued call, which the event loop makes once everything has
   // unwound; it is dropped with the window.
   void ScheduleReport() override;
+  // A message box that returns at once (no nested event loop).
   void ShowReport(const RunTimeError& error) override;
   AmountField* FieldOf(Field field) const;
-  // Runs one handler; a run-time error abandons it and is reported once the
-  // event loop has the control back.
-  void Handle(std::string_view name, const std::function<void()>& handler);
   // Moves the window so that its frame, not only its client area, is
   // centred on the available area of its screen; false, moving nothing,
   // while no frame is known.
@@ -79,12 +60,8 @@ class Form1 : public QWidget,
   // CentreFrame, tried again a few times a tenth of a second apart while no
   // frame is known.
   void CentreFrameOnceFramed(int tries);
-  void Euro_GotFocus();
-  void Label3_Click();
 
-  Hooks hooks_;
-  HandlerRunner handlers_;
-  Converter converter_;
+  Form1Wiring wiring_;
   AmountField* lire_;
   AmountField* euro_;
   QLabel* label3_;

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "qt/arguments.h"
-#include "qt/error_report.h"
 #include "qt/form1.h"
 #include "qt/locale_conventions.h"
 #include "qt/qt_translation.h"
@@ -32,7 +31,7 @@ int main(int argc, char* argv[]) {
 
   eurolire::Form1 form(eurolire::LocaleConventions(QLocale::system()),
                        {.label3_click = eurolire::OpenSiteAddress,
-                        .report_error = eurolire::ReportRunTimeError,
+                        .report_error = {},
                         .before_handler = {}});
   form.show();
   return app.exec();

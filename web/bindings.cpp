@@ -12,12 +12,11 @@
 
 namespace {
 
-eurolire::Form1* NewForm1(emscripten::val euro, emscripten::val lire,
-                          emscripten::val report_error,
+eurolire::Form1* NewForm1(emscripten::val report_error,
                           std::string decimal_separator,
                           std::string grouping_separator) {
   return new eurolire::Form1(
-      std::move(euro), std::move(lire), std::move(report_error),
+      std::move(report_error),
       {std::move(decimal_separator), std::move(grouping_separator)});
 }
 
@@ -43,5 +42,6 @@ EMSCRIPTEN_BINDINGS(eurolire) {
       .function("Euro_GotFocus", &Form1::Euro_GotFocus)
       .function("Lire_GotFocus", &Form1::Lire_GotFocus)
       .function("Euro_Change", &Form1::Euro_Change)
-      .function("Lire_Change", &Form1::Lire_Change);
+      .function("Lire_Change", &Form1::Lire_Change)
+      .function("ReportClosed", &Form1::ReportClosed);
 }

@@ -1,6 +1,7 @@
 // Starts the page: Form1 in WebAssembly behind the two fields, one listener
-// per field event, and, where the page is served over http(s), what installs
-// it and opens it offline.
+// per field event, each one call into it and at most one write back, and,
+// where the page is served over http(s), what installs it and opens it
+// offline.
 (() => {
   const euro = document.getElementById('Euro');
   const lire = document.getElementById('Lire');
@@ -14,13 +15,23 @@
   Promise.resolve().then(() => EuroLire()).then((module) => {
     conventions = module.SoundConventions(conventions.decimal,
                                           conventions.grouping);
-    const form = new module.Form1(euro, lire, reportRunTimeError,
-                                  conventions.decimal, conventions.grouping);
+    const form = new module.Form1(reportRunTimeError, conventions.decimal,
+                                  conventions.grouping);
+    // What the converter answers a field's event with: the other field's
+    // new text, or null where it stays as it is.
+    const show = (field, text) => {
+      if (text !== null) field.value = text;
+    };
     euro.addEventListener('focus', () => form.Euro_GotFocus());
     lire.addEventListener('focus', () => form.Lire_GotFocus());
-    euro.addEventListener('input', () => form.Euro_Change());
-    lire.addEventListener('input', () => form.Lire_Change());
-    form.Show();
+    euro.addEventListener('input',
+                          () => show(lire, form.Euro_Change(euro.value)));
+    lire.addEventListener('input',
+                          () => show(euro, form.Lire_Change(lire.value)));
+    document.getElementById('ErrorReport')
+        .addEventListener('close', () => form.ReportClosed());
+    const lireFirst = document.activeElement === lire;
+    show(lireFirst ? euro : lire, form.Show(euro.value, lire.value, lireFirst));
     // What the start-up benchmark measures to.
     performance.mark('eurolire-ready');
   }).catch(() => {

@@ -8,6 +8,7 @@
 #include "win32/accessible_description.h"
 #include "win32/amount_field.h"
 #include "win32/design.h"
+#include "win32/error_report.h"
 #include "win32/resource_ids.h"
 #include "win32/wide_text.h"
 
@@ -30,21 +31,13 @@ enum ControlId : int {
   kLabel3Id,
 };
 
-// A field's control and the converter's handlers for its notifications,
-// with the names the handlers go by.
+// Which field each field control is.
 struct FieldControl {
   int id;
-  std::string_view got_focus_name;
-  void (Converter::*got_focus)();
-  std::string_view change_name;
-  void (Converter::*change)();
+  Field field;
 };
-constexpr FieldControl kFieldControls[] = {
-    {kEuroId, "Euro_GotFocus", &Converter::Euro_GotFocus, "Euro_Change",
-     &Converter::Euro_Change},
-    {kLireId, "Lire_GotFocus", &Converter::Lire_GotFocus, "Lire_Change",
-     &Converter::Lire_Change},
-};
+constexpr FieldControl kFieldControls[] = {{kEuroId, Field::Euro},
+                                           {kLireId, Field::Lire}};
 
 void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW window_class{};
@@ -92,10 +85,9 @@ void SetIcons(HWND window, UINT dpi) {
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance, NumberConventions conventions, Hooks hooks)
-    : hooks_(std::move(hooks)),
-      handlers_(*this),
-      converter_(*this, conventions),
+Form1::Form1(HINSTANCE instance, NumberConventions conventions,
+             Form1Hooks hooks)
+    : wiring_(*this, conventions, std::move(hooks)),
       background_(CreateSolidBrush(ToColorRef(design::kBackground))) {
   RegisterFormClass(instance, &Form1::WindowProc);
   // Sized for the system's density, almost always the window's: no resize.
@@ -120,7 +112,7 @@ Form1::Form1(HINSTANCE instance, NumberConventions conventions, Hooks hooks)
   Layout(GetDpiForWindow(hwnd_));
   CentreOnWorkArea(hwnd_);
 
-  Handle("Form_Load", [this] { converter_.Form_Load(); });
+  wiring_.Load();
 }
 
 Form1::~Form1() {
@@ -165,7 +157,8 @@ void Form1::ReplaceText(Field field, const std::string& text) {
 void Form1::ScheduleReport() { PostMessageW(hwnd_, kReportMessage, 0, 0); }
 
 void Form1::ShowReport(const RunTimeError& error) {
-  if (hooks_.report_error) hooks_.report_error(hwnd_, error);
+  ReportRunTimeError(hwnd_, error);
+  wiring_.ReportClosed();
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
@@ -235,7 +228,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case kReportMessage:
-      handlers_.ReportPending();
+      wiring_.ReportPending();
       return 0;
     case WM_TIMER:
       if (wparam != kDescribeTimer) break;
@@ -251,24 +244,18 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void Form1::OnCommand(int id, int code) {
-  for (const FieldControl& field : kFieldControls) {
-    if (field.id != id) continue;
+  for (const FieldControl& control : kFieldControls) {
+    if (control.id != id) continue;
     if (code == EN_SETFOCUS) {
-      Handle(field.got_focus_name,
-             [this, &field] { (converter_.*field.got_focus)(); });
+      wiring_.GotFocus(control.field);
     } else if (code == EN_CHANGE) {
-      Handle(field.change_name,
-             [this, &field] { (converter_.*field.change)(); });
+      wiring_.Change(control.field);
     }
     return;
   }
   // A double click is one click: it raises STN_DBLCLK, not a second
   // STN_CLICKED.
-  if (id == kLabel3Id && code == STN_CLICKED) {
-    Handle("Label3_Click", [this] {
-      if (hooks_.label3_click) hooks_.label3_click();
-    });
-  }
+  if (id == kLabel3Id && code == STN_CLICKED) wiring_.Label3_Click();
 }
 
 void Form1::Layout(UINT dpi) {
@@ -286,15 +273,6 @@ void Form1::Layout(UINT dpi) {
 
 AmountField& Form1::FieldOf(Field field) const {
   return field == Field::Euro ? *euro_ : *lire_;
-}
-
-void Form1::Handle(std::string_view name,
-                   const std::function<void()>& handler) {
-  // An exception must not cross the window procedure.
-  handlers_.Run([&] {
-    if (hooks_.before_handler) hooks_.before_handler(name);
-    handler();
-  });
 }
 
 }  // namespace eurolire

@@ -31,7 +31,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/,
       eurolire::CatchRunTimeError([instance, show_command, &exit_code] {
         eurolire::Form1 form(instance, eurolire::LocaleConventions(),
                              {.label3_click = eurolire::OpenSiteAddress,
-                              .report_error = eurolire::ReportRunTimeError,
+                              .report_error = {},
                               .before_handler = {}});
         form.Show(show_command);
 

@@ -1,6 +1,7 @@
 // The handler runner: the first run-time error of a handler chain is
 // reported once the outermost handler has returned, one report at a time,
-// whether the front end defers the report to its loop or makes it at once.
+// whether the front end defers the report to its loop or makes it at once,
+// and whether its report blocks until closed or stays open after it returns.
 #include "form/handler_runner.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,7 @@ struct FrontEnd : HandlerRunner::FrontEnd {
   void ShowReport(const RunTimeError& error) override {
     reports.push_back(error.Number());
     if (while_reporting) std::exchange(while_reporting, {})();
+    if (!stays_open) runner.ReportClosed();
   }
 
   void Run(const std::function<void()>& handler) { runner.Run(handler); }
@@ -44,6 +46,8 @@ struct FrontEnd : HandlerRunner::FrontEnd {
   int laters = 0;
   // Runs inside the next report, as a modal report's own loop would.
   std::function<void()> while_reporting;
+  // A box that stays open once shown, until ReportClosed.
+  bool stays_open = false;
 };
 
 [[noreturn]] void Raise(int number) { throw RunTimeError(number, "x"); }
@@ -82,6 +86,18 @@ TEST(HandlerRunnerTest, ReportsTheFirstErrorOnceTheChainHasUnwound) {
          };
          f.Run([] { Raise(kOverflowNumber); });
          f.Pump();
+         f.Run([] { Raise(kFileNotFoundNumber); });
+       },
+       {kOverflowNumber, kFileNotFoundNumber},
+       2},
+      {"a report left open takes no other until it is closed",
+       [](FrontEnd& f) {
+         f.stays_open = true;
+         f.Run([] { Raise(kOverflowNumber); });
+         f.Pump();
+         f.Run([] { Raise(kTypeMismatchNumber); });
+         f.Pump();
+         f.runner.ReportClosed();
          f.Run([] { Raise(kFileNotFoundNumber); });
        },
        {kOverflowNumber, kFileNotFoundNumber},

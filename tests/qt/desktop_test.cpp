@@ -21,7 +21,7 @@ class DesktopTest : public QObject {
 
  private:
   std::unique_ptr<Form1> ShowForm() {
-    Form1::Hooks hooks;
+    Form1Hooks hooks;
     hooks.before_handler = [this](std::string_view name) {
       log_.emplace_back(name);
     };
@@ -63,7 +63,7 @@ class DesktopTest : public QObject {
     QCOMPARE(std::count(log_.begin(), log_.end(), "Euro_GotFocus"), 1);
     // Tab reaches the converter too: typing in LIRE converts back.
     QVERIFY(Xdotool({"key", "Tab"}));
-    QTRY_COMPARE(form->converter().ActiveField(), Field::Lire);
+    QTRY_COMPARE(form->wiring().converter().ActiveField(), Field::Lire);
     QVERIFY(Xdotool({"type", "--delay", "20", "1000"}));
     QTRY_COMPARE(form->Text(Field::Euro), "0,52");
     QCOMPARE(form->Text(Field::Lire), "1000");

@@ -20,8 +20,8 @@ class HostileInputTest : public QObject {
 
  private:
   std::unique_ptr<Form1> ShowForm() {
-    Form1::Hooks hooks;
-    hooks.report_error = [this](QWidget&, const RunTimeError& error) {
+    Form1Hooks hooks;
+    hooks.report_error = [this](const RunTimeError& error) {
       reports_.push_back(error.Number());
     };
     auto form = std::make_unique<Form1>(NumberConventions{",", "."}, hooks);

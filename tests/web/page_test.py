@@ -6,6 +6,7 @@ Usage: page_test.py BUILD_DIR (the emscripten build, with eurolire.html)."""
 
 import collections
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -23,6 +24,37 @@ OFFLINE = {'offline': True, 'latency': 0, 'downloadThroughput': -1,
            'uploadThroughput': -1}
 AXE = (pathlib.Path(__file__).parent /
        'node_modules/axe-core/axe.min.js').read_text()
+WINDOW_CASES = pathlib.Path(__file__).parents[1] / 'form' / 'window_cases.txt'
+TEXT = r'(?:"[^"]*"(?:\*\d+)?\s*)+'
+
+
+def text(written):
+    """A TEXT of window_cases.txt: pieces side by side, each maybe repeated."""
+    return ''.join(piece * int(times or 1) for piece, times in
+                   re.findall(r'"([^"]*)"(?:\*(\d+))?', written))
+
+
+def window_cases():
+    """The cases every window passes (tests/form/window_cases.txt, which
+    says how they are written): each case's name and steps, each step its
+    line, action, field, text and expectations."""
+    cases = []
+    for number, line in enumerate(WINDOW_CASES.read_text().splitlines(), 1):
+        if not line or line.startswith('#'):
+            continue
+        if line.startswith('case: '):
+            cases.append((line[6:], []))
+            continue
+        step, _, expected = line.partition('=>')
+        action, field, written = re.fullmatch(
+            r'(\S+)(?: (Euro|Lire))?\s*(.*?)\s*', step).groups()
+        expectations = {name or key: text(texts) if name else value
+                        for name, texts, key, value in re.findall(
+                            rf'(Euro|Lire)=({TEXT})|(ran|reports)=(\S*)',
+                            expected)}
+        cases[-1][1].append((number, action, field, text(written),
+                             expectations))
+    return cases
 
 
 def field(driver, caption):
@@ -103,6 +135,42 @@ class PageCases:
         # Nothing is written to the console in normal use.
         for driver in self.browsers.values() if self.console else ():
             self.assertEqual(driver.get_log('browser'), [])
+
+    # The steps of the shared cases as a user takes them in the page.
+    STEPS = {'type': lambda d, t: type_keys(d, t),
+             'backspace': lambda d, t: type_keys(d, Keys.BACKSPACE),
+             'select-all': lambda d, t: type_keys(d, SELECT_ALL),
+             'cut': lambda d, t: type_keys(d, Keys.CONTROL + 'x' + Keys.NULL),
+             # Text that comes from no key, as a paste does.
+             'paste': lambda d, t: d.execute_script(
+                 "document.execCommand('insertText', false, arguments[0])", t),
+             'tab': lambda d, t: type_keys(d, Keys.TAB),
+             'close': lambda d, t: type_keys(d, Keys.ENTER)}
+
+    def test_the_cases_every_window_passes(self):
+        # Handlers' names are the desktop windows' to compare: the page has
+        # none to show.
+        for name, steps in window_cases():
+            with self.subTest(case=name):
+                if any(action not in self.STEPS for _, action, *_ in steps):
+                    self.skipTest('the page sets no field\'s text itself')
+                driver = self.open()
+                driver.execute_script(
+                    "const report = document.getElementById('ErrorReport');"
+                    "window.reports = 0; report.showModal = ((show) => () =>"
+                    " { ++window.reports; show.call(report); })"
+                    "(report.showModal);")
+                for line, action, _, written, expected in steps:
+                    if report(driver) and action != 'close':
+                        self.skipTest('behind a modal report the fields '
+                                      'take no keys')
+                    self.STEPS[action](driver, written)
+                    euro, lire = texts(driver)
+                    got = {'Euro': euro, 'Lire': lire, 'reports': str(
+                        driver.execute_script('return window.reports'))}
+                    for key in expected.keys() & got.keys():
+                        self.assertEqual(got[key][:60], expected[key][:60],
+                                         f'line {line}: {key}')
 
     def test_typing_converts_into_the_other_field(self):
         for language, caption, keys, euro, lire in [
