@@ -9,10 +9,13 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 lines=${2:-1000000}
 runs=${3:-7}
-program=$build/qt/eurolire
+program=$build/bin/eurolire
 [ -x "$program" ] || { echo "build first: $program"; exit 1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+# The command line reads its separators from the C library's locale.
+export LOCPATH=$(cd "$build" && pwd)/locale
+scripts/compile-locales "$LOCPATH"
 
 # Deterministic amounts of 1 to 10 digits, grouped with "." by thousands.
 awk -v n="$lines" 'BEGIN {

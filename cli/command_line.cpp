@@ -119,16 +119,20 @@ std::string SignList(std::span<const std::string_view> signs) {
   return list;
 }
 
-std::string HelpText(const NumberConventions& conventions) {
+std::string HelpText(const NumberConventions& conventions,
+                     std::string_view window_program) {
   const std::string rate =
       FormatAmount(kLirePerEuro, AmountFormat, conventions);
   const std::string example =
       FormatAmount(12 * kLirePerEuro, AmountFormat, conventions);
   return "Uso: eurolire [--euro | --lire] [IMPORTO...]\n"
          "Converte tra euro e lire al cambio irrevocabile di " +
-         rate +
-         " lire per euro.\n"
-         "Senza opzioni apre la finestra del convertitore.\n"
+         rate + " lire per euro.\n" +
+         (window_program.empty()
+              ? std::string("Senza opzioni apre la finestra del convertitore")
+              : "Senza opzioni avvia " + std::string(window_program) +
+                    ", la finestra del convertitore") +
+         ".\n"
          "\n"
          "  --euro IMPORTO...  converte importi in euro in lire\n"
          "  --lire IMPORTO...  converte importi in lire in euro\n"
@@ -241,10 +245,12 @@ int ConvertAll(const Request& request, const NumberConventions& conventions,
 
 int Run(const std::vector<std::string_view>& arguments,
         const NumberConventions& conventions, ByteInput& in,
-        BufferedOutput& out, BufferedOutput& err) {
+        BufferedOutput& out, BufferedOutput& err,
+        std::string_view window_program) {
   const Request request = Parse(arguments);
   if (request.help || request.version) {
-    out.Write(request.help ? HelpText(conventions) : std::string(kVersionText));
+    out.Write(request.help ? HelpText(conventions, window_program)
+                           : std::string(kVersionText));
     return Flushed(out, err) ? kExitSuccess : kExitNotConverted;
   }
   if (!request.problem.empty()) {
@@ -269,11 +275,12 @@ bool LooksLikeOption(std::string_view argument) {
 
 int RunCommandLine(const std::vector<std::string_view>& arguments,
                    const NumberConventions& conventions, ByteInput& in,
-                   ByteOutput& out, ByteOutput& err) {
+                   ByteOutput& out, ByteOutput& err,
+                   std::string_view window_program) {
   BufferedOutput buffered_out(out, false);
   BufferedOutput buffered_err(err, err.IsInteractive());
-  const int status =
-      Run(arguments, conventions, in, buffered_out, buffered_err);
+  const int status = Run(arguments, conventions, in, buffered_out, buffered_err,
+                         window_program);
   buffered_err.Flush();
   return status;
 }

@@ -42,10 +42,12 @@ bool LooksLikeOption(std::string_view argument);
 // kExitNotConverted. Messages quote at most 40 characters of a text, with
 // control characters and bytes that are no UTF-8 escaped. A failed read or
 // write is reported and gives kExitNotConverted. `out` is written in
-// blocks, `err` too unless it is interactive.
+// blocks, `err` too unless it is interactive. The help names
+// `window_program`, if given, as the program that opens the window.
 int RunCommandLine(const std::vector<std::string_view>& arguments,
                    const NumberConventions& conventions, ByteInput& in,
-                   ByteOutput& out, ByteOutput& err);
+                   ByteOutput& out, ByteOutput& err,
+                   std::string_view window_program = {});
 
 }  // namespace eurolire
 

@@ -30,6 +30,11 @@ add_custom_target(eurolire_docs ALL
                   DEPENDS ${eurolire_man_page} ${eurolire_changelog})
 
 install(FILES ${eurolire_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# One page tells both programs: the window program's is a link to it.
+file(CREATE_LINK eurolire.1.gz
+     ${CMAKE_CURRENT_BINARY_DIR}/${EUROLIRE_WINDOW_PROGRAM}.1.gz SYMBOLIC)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${EUROLIRE_WINDOW_PROGRAM}.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # What only the Debian package carries stays out of a plain `cmake
 # --install`: CPack asks for this component by name.
 install(FILES ${eurolire_changelog}

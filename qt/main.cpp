@@ -1,23 +1,23 @@
-// The euro-lire converter: starts Form1 and runs until it is closed, or,
-// asked on the command line, converts amounts in the terminal.
+// The euro-lire converter's window program: starts Form1 and runs until it
+// is closed, or, given the command line's arguments, converts amounts in the
+// terminal as eurolire does.
 #include <QApplication>
 #include <QLocale>
-#include <string_view>
-#include <vector>
+#include <optional>
 
-#include "qt/arguments.h"
+#include "cli/standard_streams.h"
+#include "cli/window_program.h"
 #include "qt/form1.h"
 #include "qt/locale_conventions.h"
 #include "qt/qt_translation.h"
-#include "qt/standard_streams.h"
 #include "qt/startup_probe.h"
 #include "qt/web_link.h"
 
 int main(int argc, char* argv[]) {
-  // Before QApplication, which would need a display.
-  if (const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-      eurolire::WantsCommandLine(arguments)) {
-    return eurolire::RunCommandLineOn(arguments, {});
+  // Before QApplication, which needs a display, as the command line does
+  // before it starts this program.
+  if (const std::optional<int> status = eurolire::RunUnlessWindow(argc, argv)) {
+    return *status;
   }
 
   QApplication app(argc, argv);

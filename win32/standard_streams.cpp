@@ -187,7 +187,8 @@ int RunCommandLineOn(const std::vector<std::string>& arguments,
   HandleOutput out(handles.out);
   HandleOutput err(handles.err);
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-  return RunCommandLine(views, LocaleConventions(), in, out, err);
+  return RunCommandLine(views, LocaleConventions(), in, out, err,
+                        "eurolire.exe");
 }
 
 }  // namespace eurolire

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Starts Xvfb and prints the start-up figures of eurolire against the bare
-# window: medians over RUNS interleaved runs (default 21), then CPU ticks
-# used over IDLE seconds (default 5) of sitting idle, unfocused.
+# Starts Xvfb and prints the start-up figures of the window program, as the
+# desktop entry starts it, and of eurolire with no arguments, which starts
+# the window program in its place, against the bare window: medians over
+# RUNS interleaved runs (default 21), then CPU ticks used over IDLE seconds
+# (default 5) of sitting idle, unfocused.
 # Usage: bench/startup/run.sh [BUILD_DIR] [RUNS] [IDLE]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build}
 runs=${2:-21}
 idle=${3:-5}
-for program in qt/eurolire bench/startup/bare_window bench/startup/startup_bench; do
+for program in bin/eurolire-window bin/eurolire bench/startup/bare_window \
+  bench/startup/startup_bench; do
   [ -x "$build/$program" ] || { echo "build first: $build/$program"; exit 1; }
 done
 
@@ -30,4 +33,5 @@ export LANG=it_IT.UTF-8
 # nothing gives them the focus.
 xdotool mousemove 0 0 2>/dev/null || true
 "$build/bench/startup/startup_bench" "$runs" "$idle" \
-  "$build/qt/eurolire" "$build/bench/startup/bare_window"
+  "$build/bin/eurolire-window" "$build/bin/eurolire" \
+  "$build/bench/startup/bare_window"

@@ -2,7 +2,8 @@
 // (qt/startup_probe.h): time from exec to the window mapped and to its first
 // painted frame, private memory (RssAnon) once shown, and CPU used while
 // idle. The programs are started in turn, interleaved, and the medians are
-// printed. Needs a display (bench/startup/run.sh starts Xvfb).
+// printed, and each program's against the last's, the floor. Needs a display
+// (bench/startup/run.sh starts Xvfb).
 // Usage: startup_bench RUNS IDLE_SECONDS PROGRAM...
 #include <signal.h>
 #include <spawn.h>
@@ -155,19 +156,22 @@ int main(int argc, char* argv[]) {
                 Median(mapped), Median(painted), Median(rss),
                 samples[p].back().idle_ticks);
   }
-  if (programs.size() == 2) {
-    auto median = [&](std::size_t p, double Sample::*field) {
-      std::vector<double> v;
-      for (const Sample& s : samples[p]) v.push_back(s.*field);
-      return Median(v);
-    };
+  // Each program against the last, the floor.
+  const std::size_t floor = programs.size() - 1;
+  const auto median = [&](std::size_t p, double Sample::*field) {
+    std::vector<double> values;
+    for (const Sample& s : samples[p]) values.push_back(s.*field);
+    return Median(values);
+  };
+  for (std::size_t p = 0; p < floor; ++p) {
     std::printf(
         "%s / %s: mapped %.2fx, painted %.2fx, RssAnon %+.0f KiB\n",
-        programs[0].substr(programs[0].rfind('/') + 1).c_str(),
-        programs[1].substr(programs[1].rfind('/') + 1).c_str(),
-        median(0, &Sample::mapped_ms) / median(1, &Sample::mapped_ms),
-        median(0, &Sample::painted_ms) / median(1, &Sample::painted_ms),
-        median(0, &Sample::rss_anon_kib) - median(1, &Sample::rss_anon_kib));
+        programs[p].substr(programs[p].rfind('/') + 1).c_str(),
+        programs[floor].substr(programs[floor].rfind('/') + 1).c_str(),
+        median(p, &Sample::mapped_ms) / median(floor, &Sample::mapped_ms),
+        median(p, &Sample::painted_ms) / median(floor, &Sample::painted_ms),
+        median(p, &Sample::rss_anon_kib) -
+            median(floor, &Sample::rss_anon_kib));
   }
   return 0;
 }

@@ -19,6 +19,8 @@ files=$(dpkg-deb -c "$package" | awk '{print $6}' | sed 's|^\./|/|')
 
 for wanted in \
   '^/usr/bin/eurolire$' \
+  '^/usr/bin/eurolire-window$' \
+  '^/usr/share/man/man1/eurolire-window\.1\.gz$' \
   '^/usr/share/applications/[^/]+\.desktop$' \
   '^/usr/share/icons/hicolor/[^/]+/apps/[^/]+\.png$' \
   '^/usr/share/metainfo/[^/]+\.metainfo\.xml$' \
@@ -34,8 +36,15 @@ local_files=$(grep -E '^/usr/local/' <<<"$files" || true)
 grep -qF "$build" <<<"$files" && fail "files named after the build tree"
 # The binary must not point into the build tree either (RPATH).
 dpkg-deb -x "$package" "$work/root"
-if readelf -d "$work/root/usr/bin/eurolire" | grep -qE 'R(UN)?PATH'; then
-  fail "the binary carries an RPATH"
+for program in eurolire eurolire-window; do
+  if readelf -d "$work/root/usr/bin/$program" | grep -qE 'R(UN)?PATH'; then
+    fail "$program carries an RPATH"
+  fi
+done
+# The command line is linked without Qt: it starts with no display and on a
+# system without Qt.
+if readelf -d "$work/root/usr/bin/eurolire" | grep NEEDED | grep -q libQt; then
+  fail "eurolire needs Qt"
 fi
 
 depends=$(dpkg-deb -f "$package" Depends)

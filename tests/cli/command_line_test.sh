@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real program on the command line with no display at all: help and
-# version, one amount, a column of amounts on standard input, and the
-# messages and exit status of what does not convert.
+# version, one amount, a column of amounts on standard input, the messages
+# and exit status of what does not convert, and what it says when it is
+# asked for the window where none can be shown. The locales it reads are in
+# LOCPATH (scripts/compile-locales).
 # Usage: command_line_test.sh EUROLIRE VERSION
 set -euo pipefail
 program=$1 version=$2
@@ -24,13 +26,20 @@ expect help 0 "$(LANG=it_IT.UTF-8 "$program" --help)" \
   env LANG=it_IT.UTF-8 "$program" -h
 grep -q '^Uso: eurolire' <(LANG=it_IT.UTF-8 "$program" --help) ||
   fail "help: no usage line"
+grep -q 'avvia eurolire-window, la finestra' <("$program" --help) ||
+  fail "help: the window program not named"
 expect version 0 "eurolire $version" "$program" --version
 expect euro-it 0 23.235,24 env LANG=it_IT.UTF-8 "$program" --euro 12
 expect euro-en 0 23,235.24 env LANG=en_GB.UTF-8 "$program" --euro 12
 expect lc-numeric 0 23.235,24 \
   env LANG=en_GB.UTF-8 LC_NUMERIC=it_IT.UTF-8 "$program" --euro 12
-expect lire 0 516,46 env LANG=it_IT.UTF-8 "$program" --lire 1.000.000
+expect lire 0 0,52 env LANG=it_IT.UTF-8 "$program" --lire 1000
+expect lire-grouped 0 516,46 env LANG=it_IT.UTF-8 "$program" --lire 1.000.000
 [ ! -s "$scratch/err" ] || fail "lire: wrote to standard error"
+# A locale the system lacks: the C locale's separators, and the user told.
+expect no-locale 0 23235.24 env LANG=xx_XX.UTF-8 "$program" --euro 12
+grep -q 'il locale xx_XX.UTF-8 non è installato' "$scratch/err" ||
+  fail "no-locale: not told"
 
 printf '1000\n12a\n1.936,27\n' >"$scratch/column"
 expect filter 1 "$(printf '0,52\n\n1,00')" \
@@ -40,5 +49,19 @@ grep -q 'riga 2: "12a"' "$scratch/err" || fail "filter: line 2 not named"
 
 expect usage 2 "" env LANG=it_IT.UTF-8 "$program" --euro 1 --lire 2
 [ -s "$scratch/err" ] || fail "usage: no message"
+
+# Options the command line does not know, and the window asked for, with no
+# display: said in Italian, never Qt's abort (status 134).
+while IFS='|' read -r name status said arguments; do
+  # shellcheck disable=SC2086 # the arguments are words
+  expect "$name" "$status" "" env $arguments
+  grep -q "$said" "$scratch/err" || fail "$name: '$said' not said"
+done <<EOF
+unknown long option|2|opzione sconosciuta: --lira|$program --lira 5
+after Qt's options|2|opzione sconosciuta: --conto|$program -style fusion --conto
+the window|1|non c'è uno schermo|$program
+with Qt's options|1|non c'è uno schermo|$program -style fusion
+on X11 alone|1|non c'è uno schermo|QT_QPA_PLATFORM=xcb $program
+EOF
 
 exit $((failures > 0))
