@@ -78,7 +78,8 @@ try:
           f'{statistics.median(s[1] for s in strokes):.1f} ms)')
 
     # The handlers alone, without the browser's editing: Euro_Change through
-    # the page's listener, converting into LIRE, which it changes each time.
+    # the page's listener, one call with EURO's text, its answer written into
+    # LIRE, which it changes each time.
     per_call = driver.execute_script("""
         const euro = document.getElementById('Euro');
         const times = [];
@@ -92,7 +93,7 @@ try:
         }
         return times.sort((a, b) => a - b)[times.length >> 1] / 1000;""",
                                      runs)
-    print(f'Euro_Change and the Lire_Change it raises, through the page\'s '
-          f'listener: {per_call * 1000:.1f} µs')
+    print(f'Euro_Change through the page\'s listener, LIRE written: '
+          f'{per_call * 1000:.1f} µs')
 finally:
     driver.quit()
