@@ -19,13 +19,13 @@ std::string_view NumericLocaleName() {
 }
 
 std::optional<NumberConventions> LocaleConventions() {
-  // A locale object of its own rather than setlocale: nothing else in the
-  // program reads the global locale, and the core must not.
-  const locale_t locale = newlocale(LC_NUMERIC_MASK, "", locale_t{});
-  if (locale == locale_t{}) return std::nullopt;
-  NumberConventions said{nl_langinfo_l(RADIXCHAR, locale),
-                         nl_langinfo_l(THOUSEP, locale)};
-  freelocale(locale);
+  // The global locale for the moment it takes to read it, and back to the C
+  // locale the program started in, which the core does not read anyway: a
+  // locale object of its own (newlocale) would be cleaner, but glibc 2.36
+  // loses the copy of LOCPATH it makes for one.
+  if (!setlocale(LC_NUMERIC, "")) return std::nullopt;
+  NumberConventions said{nl_langinfo(RADIXCHAR), nl_langinfo(THOUSEP)};
+  setlocale(LC_NUMERIC, "C");
   return SoundConventions(std::move(said));
 }
 

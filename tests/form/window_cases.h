@@ -5,11 +5,10 @@
 #ifndef EUROLIRE_TESTS_FORM_WINDOW_CASES_H_
 #define EUROLIRE_TESTS_FORM_WINDOW_CASES_H_
 
-#include <algorithm>
-#include <cctype>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -62,84 +61,57 @@ struct Case {
   std::vector<Step> steps;
 };
 
-inline void SkipBlanks(std::string_view& rest) {
-  while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
-}
-
-inline std::string Word(std::string_view& rest) {
-  SkipBlanks(rest);
-  const std::size_t end = std::min(rest.find(' '), rest.size());
-  std::string word(rest.substr(0, end));
-  rest.remove_prefix(end);
-  return word;
-}
-
-// Pieces in double quotes side by side, each maybe followed by "*N".
-inline std::string Text(std::string_view& rest) {
+// Pieces in double quotes side by side, each maybe followed by "*N"; the
+// page's test reads them with the same expressions.
+inline std::string Text(const std::string& written) {
+  static const std::regex piece("\"([^\"]*)\"(?:\\*(\\d+))?");
   std::string text;
-  for (SkipBlanks(rest); rest.starts_with('"'); SkipBlanks(rest)) {
-    const std::size_t close = rest.find('"', 1);
-    if (close == std::string_view::npos) {
-      throw std::invalid_argument("a text without its closing quote");
-    }
-    const std::string piece(rest.substr(1, close - 1));
-    rest.remove_prefix(close + 1);
-    int times = 1;
-    if (rest.starts_with('*')) {
-      std::size_t digits = 1;
-      while (digits < rest.size() && std::isdigit(rest[digits])) ++digits;
-      times = std::stoi(std::string(rest.substr(1, digits - 1)));
-      rest.remove_prefix(digits);
-    }
-    while (times-- > 0) text += piece;
+  for (std::sregex_iterator it(written.begin(), written.end(), piece), end;
+       it != end; ++it) {
+    const int times = (*it)[2].matched ? std::stoi((*it)[2]) : 1;
+    for (int i = 0; i < times; ++i) text += (*it)[1];
   }
   return text;
 }
 
 inline std::vector<Case> Parse(std::string_view cases) {
+  static const std::regex step_line(
+      "(\\S+)(?: (Euro|Lire))?\\s*(.*?)\\s*(?:=>(.*))?");
+  static const std::regex expectation(
+      "(Euro|Lire)=((?:\"[^\"]*\"(?:\\*\\d+)?\\s*)+)|(ran|reports)=(\\S*)");
   std::vector<Case> parsed;
   std::istringstream lines{std::string(cases)};
   int number = 0;
   for (std::string line; std::getline(lines, line);) {
     ++number;
-    std::string_view rest = line;
-    if (rest.empty() || rest.starts_with('#')) continue;
-    if (rest.starts_with("case: ")) {
+    std::smatch m;
+    if (line.empty() || line.starts_with('#')) continue;
+    if (line.starts_with("case: ")) {
       parsed.push_back({line.substr(6), {}});
-      continue;
-    }
-    Step step;
-    step.line = number;
-    step.action = Word(rest);
-    if (step.action == "set") step.field = Word(rest);
-    step.text = Text(rest);
-    SkipBlanks(rest);
-    if (rest.starts_with("=>")) rest.remove_prefix(2);
-    for (SkipBlanks(rest); !rest.empty(); SkipBlanks(rest)) {
-      const std::size_t equals = rest.find('=');
-      const std::string name(rest.substr(0, equals));
-      rest.remove_prefix(equals + 1);
-      if (name == "Euro" || name == "Lire") {
-        (name == "Euro" ? step.euro : step.lire) = Text(rest);
-        continue;
-      }
-      std::string_view value = rest.substr(0, rest.find(' '));
-      rest.remove_prefix(value.size());
-      if (name == "ran") {
-        step.ran.emplace();
-        while (!value.empty()) {
-          const std::size_t comma = std::min(value.find(','), value.size());
-          step.ran->emplace_back(value.substr(0, comma));
-          value.remove_prefix(std::min(comma + 1, value.size()));
+    } else if (std::regex_match(line, m, step_line) && !parsed.empty()) {
+      Step step{number, m[1], m[2], Text(m[3]), {}, {}, {}, {}};
+      const std::string expected = m[4];
+      for (std::sregex_iterator
+               it(expected.begin(), expected.end(), expectation),
+           end;
+           it != end; ++it) {
+        const std::smatch& e = *it;
+        if (e[1].matched) {
+          (e[1] == "Euro" ? step.euro : step.lire) = Text(e[2]);
+        } else if (e[3] == "reports") {
+          step.reports = std::stoi(e[4]);
+        } else {
+          std::istringstream names(e[4]);
+          step.ran.emplace();
+          for (std::string name; std::getline(names, name, ',');) {
+            step.ran->push_back(name);
+          }
         }
-      } else if (name == "reports") {
-        step.reports = std::stoi(std::string(value));
-      } else {
-        throw std::invalid_argument("line " + std::to_string(number) +
-                                    ": no expectation " + name);
       }
+      parsed.back().steps.push_back(std::move(step));
+    } else {
+      throw std::invalid_argument("line " + std::to_string(number));
     }
-    parsed.back().steps.push_back(std::move(step));
   }
   return parsed;
 }
