@@ -3,7 +3,6 @@
 #include <utility>
 
 namespace eurolire {
-
 namespace {
 
 // A handler of the window, with the name it goes by.
@@ -19,18 +18,16 @@ constexpr Handler kLabel3Click{"Label3_Click",
                                [](Converter&, const Form1Hooks& hooks) {
                                  if (hooks.label3_click) hooks.label3_click();
                                }};
+// Each field's, Euro's first.
 struct FieldHandlers {
-  Field field;
   Handler got_focus;
   Handler change;
 };
 constexpr FieldHandlers kFieldHandlers[] = {
-    {Field::Euro,
-     {"Euro_GotFocus",
+    {{"Euro_GotFocus",
       [](Converter& c, const Form1Hooks&) { c.Euro_GotFocus(); }},
      {"Euro_Change", [](Converter& c, const Form1Hooks&) { c.Euro_Change(); }}},
-    {Field::Lire,
-     {"Lire_GotFocus",
+    {{"Lire_GotFocus",
       [](Converter& c, const Form1Hooks&) { c.Lire_GotFocus(); }},
      {"Lire_Change", [](Converter& c, const Form1Hooks&) { c.Lire_Change(); }}},
 };
