@@ -5,10 +5,11 @@
 #ifndef EUROLIRE_TESTS_FORM_WINDOW_CASES_H_
 #define EUROLIRE_TESTS_FORM_WINDOW_CASES_H_
 
+#include <algorithm>
+#include <charconv>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -61,57 +62,76 @@ struct Case {
   std::vector<Step> steps;
 };
 
-// Pieces in double quotes side by side, each maybe followed by "*N"; the
-// page's test reads them with the same expressions.
-inline std::string Text(const std::string& written) {
-  static const std::regex piece("\"([^\"]*)\"(?:\\*(\\d+))?");
+inline void SkipBlanks(std::string_view& rest) {
+  rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
+}
+
+// What comes before the first of `ends`, taken off `rest`.
+inline std::string_view Until(std::string_view& rest, std::string_view ends) {
+  const std::string_view taken = rest.substr(0, rest.find_first_of(ends));
+  rest.remove_prefix(taken.size());
+  return taken;
+}
+
+// Pieces in double quotes side by side, each maybe followed by "*N".
+inline std::string Text(std::string_view& rest) {
   std::string text;
-  for (std::sregex_iterator it(written.begin(), written.end(), piece), end;
-       it != end; ++it) {
-    const int times = (*it)[2].matched ? std::stoi((*it)[2]) : 1;
-    for (int i = 0; i < times; ++i) text += (*it)[1];
+  for (SkipBlanks(rest); rest.starts_with('"'); SkipBlanks(rest)) {
+    rest.remove_prefix(1);
+    const std::string_view piece = Until(rest, "\"");
+    if (rest.empty()) throw std::invalid_argument("no closing quote");
+    rest.remove_prefix(1);
+    int times = 1;
+    if (rest.starts_with('*')) {
+      const char* end =
+          std::from_chars(rest.data() + 1, rest.data() + rest.size(), times)
+              .ptr;
+      rest.remove_prefix(end - rest.data());
+    }
+    for (; times > 0; --times) text += piece;
   }
   return text;
 }
 
 inline std::vector<Case> Parse(std::string_view cases) {
-  static const std::regex step_line(
-      "(\\S+)(?: (Euro|Lire))?\\s*(.*?)\\s*(?:=>(.*))?");
-  static const std::regex expectation(
-      "(Euro|Lire)=((?:\"[^\"]*\"(?:\\*\\d+)?\\s*)+)|(ran|reports)=(\\S*)");
   std::vector<Case> parsed;
   std::istringstream lines{std::string(cases)};
   int number = 0;
   for (std::string line; std::getline(lines, line);) {
     ++number;
-    std::smatch m;
     if (line.empty() || line.starts_with('#')) continue;
     if (line.starts_with("case: ")) {
       parsed.push_back({line.substr(6), {}});
-    } else if (std::regex_match(line, m, step_line) && !parsed.empty()) {
-      Step step{number, m[1], m[2], Text(m[3]), {}, {}, {}, {}};
-      const std::string expected = m[4];
-      for (std::sregex_iterator
-               it(expected.begin(), expected.end(), expectation),
-           end;
-           it != end; ++it) {
-        const std::smatch& e = *it;
-        if (e[1].matched) {
-          (e[1] == "Euro" ? step.euro : step.lire) = Text(e[2]);
-        } else if (e[3] == "reports") {
-          step.reports = std::stoi(e[4]);
-        } else {
-          std::istringstream names(e[4]);
-          step.ran.emplace();
-          for (std::string name; std::getline(names, name, ',');) {
-            step.ran->push_back(name);
-          }
-        }
-      }
-      parsed.back().steps.push_back(std::move(step));
-    } else {
-      throw std::invalid_argument("line " + std::to_string(number));
+      continue;
     }
+    std::string_view rest = line;
+    Step step{number, std::string(Until(rest, " ")), {}, {}, {}, {}, {}, {}};
+    SkipBlanks(rest);
+    if (step.action == "set") step.field = Until(rest, " ");
+    step.text = Text(rest);
+    const std::size_t arrow = rest.find("=>");
+    rest.remove_prefix(arrow == std::string_view::npos ? rest.size()
+                                                       : arrow + 2);
+    for (SkipBlanks(rest); !rest.empty(); SkipBlanks(rest)) {
+      const std::string_view name = Until(rest, "=");
+      rest.remove_prefix(std::min<std::size_t>(1, rest.size()));
+      if (name == "Euro" || name == "Lire") {
+        (name == "Euro" ? step.euro : step.lire) = Text(rest);
+      } else if (const std::string_view value = Until(rest, " ");
+                 name == "reports") {
+        std::from_chars(value.data(), value.data() + value.size(),
+                        step.reports.emplace());
+      } else if (name == "ran") {
+        std::istringstream names{std::string(value)};
+        step.ran.emplace();
+        for (std::string handler; std::getline(names, handler, ',');) {
+          step.ran->push_back(handler);
+        }
+      } else {
+        throw std::invalid_argument("line " + std::to_string(number));
+      }
+    }
+    parsed.back().steps.push_back(std::move(step));
   }
   return parsed;
 }
