@@ -109,12 +109,12 @@ Request Parse(const std::vector<std::string_view>& arguments) {
   return request;
 }
 
-// "a, b o c": the signs a field reads, as the help lists them.
-std::string SignList(std::span<const std::string_view> signs) {
+// "a, b o c": the designations a field reads, as the help lists them.
+std::string DesignationList(std::span<const std::string_view> designations) {
   std::string list;
-  for (std::size_t i = 0; i < signs.size(); ++i) {
-    if (i > 0) list += i + 1 == signs.size() ? " o " : ", ";
-    list += signs[i];
+  for (std::size_t i = 0; i < designations.size(); ++i) {
+    if (i > 0) list += i + 1 == designations.size() ? " o " : ", ";
+    list += designations[i];
   }
   return list;
 }
@@ -142,15 +142,15 @@ std::string HelpText(const NumberConventions& conventions) {
          "danno " +
          example +
          " lire, arrotondate al centesimo.\n"
-         "Un importo può avere il simbolo della sua valuta, prima del numero\n"
-         "(" +
-         SignList(kEuroSignsBefore) + " per gli euro; " +
-         SignList(kLireSignsBefore) +
-         " per le lire)\n"
-         "o dopo (" +
-         SignList(kEuroSignsAfter) + " per gli euro; " +
-         SignList(kLireSignsAfter) +
-         " per le lire).\n"
+         "Un importo può avere il nome o il simbolo della sua valuta, prima o\n"
+         "dopo il numero: " +
+         DesignationList(kEuroDesignations) + " per gli euro;\n" +
+         DesignationList(kLireDesignations) +
+         " per le lire.\n"
+         "Si scrive come nei documenti: 150 mila lire, 1,5 milioni di euro,\n"
+         "1 500 000, lire cinquecentomila, un milione e mezzo di lire,\n"
+         "euro 1.250,50 (milleduecentocinquanta/50), dodici euro e cinquanta\n"
+         "centesimi.\n"
          "\n"
          "Stato di uscita: 0 se ogni importo è convertito, 1 se uno non lo\n"
          "è, 2 se gli argomenti sono sbagliati.\n";

@@ -1,0 +1,102 @@
+#include "converter/characters.h"
+
+#include <array>
+
+namespace eurolire {
+namespace {
+
+constexpr std::array<std::string_view, 4> kBlanks = {" ", "\t", "\xC2\xA0",
+                                                     "\xE2\x80\xAF"};
+constexpr std::array<std::string_view, 5> kSpaceSeparators = {
+    " ", "\xC2\xA0", "\xE2\x80\x87", "\xE2\x80\x89", "\xE2\x80\xAF"};
+
+template <std::size_t kSize>
+std::size_t AnyAt(std::string_view text, std::size_t pos,
+                  const std::array<std::string_view, kSize>& candidates) {
+  for (std::string_view candidate : candidates) {
+    if (std::size_t size = PrefixAt(text, pos, candidate)) return size;
+  }
+  return 0;
+}
+
+bool IsAsciiLetter(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The code point of a two-byte UTF-8 sequence whose lead is `lead`, or 0.
+unsigned TwoByteCodePoint(unsigned char lead, unsigned char next) {
+  if (lead < 0xC2 || lead > 0xDF || (next & 0xC0) != 0x80) return 0;
+  return (lead & 0x1Fu) << 6 | (next & 0x3Fu);
+}
+
+bool IsLatinLetter(unsigned code_point) {
+  return code_point >= 0xC0 && code_point <= 0x24F && code_point != 0xD7 &&
+         code_point != 0xF7;
+}
+
+// Lower case for ASCII; the second byte of a Latin-1 capital (U+00C0 to
+// U+00DE, bar U+00D7) moved to its small letter when `lead` is 0xC3.
+unsigned char Folded(unsigned char c, unsigned char lead) {
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 'a';
+  if (lead == 0xC3 && c >= 0x80 && c <= 0x9E && c != 0x97) return c + 0x20;
+  return c;
+}
+
+}  // namespace
+
+std::size_t BlankAt(std::string_view text, std::size_t pos) {
+  return AnyAt(text, pos, kBlanks);
+}
+
+std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
+  while (std::size_t blank = BlankAt(text, pos)) pos += blank;
+  return pos;
+}
+
+std::size_t SpaceSeparatorAt(std::string_view text, std::size_t pos) {
+  return AnyAt(text, pos, kSpaceSeparators);
+}
+
+std::size_t LetterAt(std::string_view text, std::size_t pos) {
+  if (pos >= text.size()) return 0;
+  const auto c = static_cast<unsigned char>(text[pos]);
+  if (IsAsciiLetter(c)) return 1;
+  if (pos + 1 >= text.size()) return 0;
+  return IsLatinLetter(
+             TwoByteCodePoint(c, static_cast<unsigned char>(text[pos + 1])))
+             ? 2
+             : 0;
+}
+
+bool LetterBefore(std::string_view text, std::size_t pos) {
+  if (pos == 0 || pos > text.size()) return false;
+  if (IsAsciiLetter(static_cast<unsigned char>(text[pos - 1]))) return true;
+  return pos >= 2 && LetterAt(text, pos - 2) == 2;
+}
+
+std::size_t FoldedPrefixAt(std::string_view text, std::size_t pos,
+                           std::string_view word) {
+  if (word.empty() || pos > text.size() || text.size() - pos < word.size()) {
+    return 0;
+  }
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    const auto lead =
+        static_cast<unsigned char>(i > 0 ? text[pos + i - 1] : '\0');
+    const auto word_lead = static_cast<unsigned char>(i > 0 ? word[i - 1] : 0);
+    if (Folded(static_cast<unsigned char>(text[pos + i]), lead) !=
+        Folded(static_cast<unsigned char>(word[i]), word_lead)) {
+      return 0;
+    }
+  }
+  return word.size();
+}
+
+std::size_t WordAt(std::string_view text, std::size_t pos,
+                   std::string_view word) {
+  const std::size_t size = FoldedPrefixAt(text, pos, word);
+  if (size == 0) return 0;
+  const bool ends_in_letter = LetterBefore(word, word.size());
+  return ends_in_letter && LetterAt(text, pos + size) ? 0 : size;
+}
+
+}  // namespace eurolire

@@ -1,0 +1,60 @@
+// What the readers of amounts take for a digit, a blank, a space that
+// groups thousands and a letter in UTF-8 text, and how they match a word
+// whatever its case. Every function takes any bytes, invalid UTF-8
+// included, and looks at no more than a few bytes around `pos`.
+#ifndef EUROLIRE_CONVERTER_CHARACTERS_H_
+#define EUROLIRE_CONVERTER_CHARACTERS_H_
+
+#include <cstddef>
+#include <string_view>
+
+namespace eurolire {
+
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+inline bool IsDigitAt(std::string_view text, std::size_t pos) {
+  return pos < text.size() && IsDigit(text[pos]);
+}
+
+// The length of `prefix` when the text has it at `pos`, else 0. An empty
+// prefix never matches: it would match everywhere.
+inline std::size_t PrefixAt(std::string_view text, std::size_t pos,
+                            std::string_view prefix) {
+  return !prefix.empty() && pos <= text.size() &&
+                 text.substr(pos).starts_with(prefix)
+             ? prefix.size()
+             : 0;
+}
+
+// The length of the blank at `pos`, or 0. Blanks surround amounts and
+// separate their parts: space, tab, U+00A0 and U+202F; never a line break,
+// so a currency's name and its number stand on one line.
+std::size_t BlankAt(std::string_view text, std::size_t pos);
+
+// `pos` moved past every blank there.
+std::size_t SkipBlanks(std::string_view text, std::size_t pos);
+
+// The length of a space that may group thousands at `pos` ("1 500 000"), or
+// 0: space, U+00A0, U+2007, U+2009 and U+202F.
+std::size_t SpaceSeparatorAt(std::string_view text, std::size_t pos);
+
+// The length of the letter at `pos`, or 0: an ASCII letter, or a Latin
+// letter from U+00C0 to U+024F ("é", "à"; not "×" or "÷").
+std::size_t LetterAt(std::string_view text, std::size_t pos);
+
+// True when a letter ends just before `pos`.
+bool LetterBefore(std::string_view text, std::size_t pos);
+
+// The length of `word` when the text has it at `pos` in any case (ASCII
+// letters, and the capitals of U+00C0 to U+00DE: "É" for "é"), else 0.
+std::size_t FoldedPrefixAt(std::string_view text, std::size_t pos,
+                           std::string_view word);
+
+// As FoldedPrefixAt, but a word that ends in a letter must end a word of the
+// text too: "euro" is not at the start of "europa".
+std::size_t WordAt(std::string_view text, std::size_t pos,
+                   std::string_view word);
+
+}  // namespace eurolire
+
+#endif  // EUROLIRE_CONVERTER_CHARACTERS_H_

@@ -1,0 +1,249 @@
+#include "converter/number_words.h"
+
+#include "converter/characters.h"
+
+namespace eurolire {
+namespace {
+
+enum class Kind {
+  kZero,
+  kUnit,
+  kTeen,
+  kTen,
+  kHundred,
+  kMille,      // one thousand, with no group before it
+  kThousands,  // "mila", after a group of two or more
+  kScaleOne,   // "milione", "miliardo", after "un"
+  kScaleMany,  // "milioni", "miliardi", after a group of two or more
+  kHalf,       // "mezzo", after "e" after a scale word
+};
+
+struct Morpheme {
+  std::string_view text;
+  Kind kind;
+  std::uint64_t value;
+};
+
+constexpr Morpheme kMorphemes[] = {
+    {"zero", Kind::kZero, 0},
+    {"uno", Kind::kUnit, 1},
+    {"un", Kind::kUnit, 1},
+    {"una", Kind::kUnit, 1},
+    {"due", Kind::kUnit, 2},
+    {"tre", Kind::kUnit, 3},
+    {"tr\xC3\xA9", Kind::kUnit, 3},
+    {"quattro", Kind::kUnit, 4},
+    {"cinque", Kind::kUnit, 5},
+    {"sei", Kind::kUnit, 6},
+    {"sette", Kind::kUnit, 7},
+    {"otto", Kind::kUnit, 8},
+    {"nove", Kind::kUnit, 9},
+    {"dieci", Kind::kTeen, 10},
+    {"undici", Kind::kTeen, 11},
+    {"dodici", Kind::kTeen, 12},
+    {"tredici", Kind::kTeen, 13},
+    {"quattordici", Kind::kTeen, 14},
+    {"quindici", Kind::kTeen, 15},
+    {"sedici", Kind::kTeen, 16},
+    {"diciassette", Kind::kTeen, 17},
+    {"diciotto", Kind::kTeen, 18},
+    {"diciannove", Kind::kTeen, 19},
+    {"venti", Kind::kTen, 20},
+    {"trenta", Kind::kTen, 30},
+    {"quaranta", Kind::kTen, 40},
+    {"cinquanta", Kind::kTen, 50},
+    {"sessanta", Kind::kTen, 60},
+    {"settanta", Kind::kTen, 70},
+    {"ottanta", Kind::kTen, 80},
+    {"novanta", Kind::kTen, 90},
+    {"cento", Kind::kHundred, 100},
+    {"mille", Kind::kMille, 1'000},
+    {"mila", Kind::kThousands, 1'000},
+    {"milione", Kind::kScaleOne, 1'000'000},
+    {"milioni", Kind::kScaleMany, 1'000'000},
+    {"miliardo", Kind::kScaleOne, 1'000'000'000},
+    {"miliardi", Kind::kScaleMany, 1'000'000'000},
+    {"mezzo", Kind::kHalf, 0},
+};
+
+struct Match {
+  const Morpheme* morpheme = nullptr;
+  std::size_t size = 0;
+};
+
+Match LongestAt(std::string_view text, std::size_t pos) {
+  Match longest;
+  for (const Morpheme& morpheme : kMorphemes) {
+    const std::size_t size = FoldedPrefixAt(text, pos, morpheme.text);
+    if (size > longest.size) longest = {&morpheme, size};
+  }
+  return longest;
+}
+
+bool ElidesItsVowel(Kind kind) {
+  return kind == Kind::kTen || kind == Kind::kHundred;
+}
+
+// The morpheme at `pos`. A ten or "cento" without its last vowel comes
+// first when a morpheme that begins with a vowel follows ("vent" + "uno",
+// "cent" + "ottanta"): whole, it would leave "tto" of "centotto" unread.
+Match MorphemeAt(std::string_view text, std::size_t pos) {
+  for (const Morpheme& morpheme : kMorphemes) {
+    if (!ElidesItsVowel(morpheme.kind)) continue;
+    const std::string_view stem =
+        morpheme.text.substr(0, morpheme.text.size() - 1);
+    const std::size_t size = FoldedPrefixAt(text, pos, stem);
+    if (size == 0) continue;
+    const Match next = LongestAt(text, pos + size);
+    if (next.morpheme &&
+        (next.morpheme->text[0] == 'u' || next.morpheme->text[0] == 'o')) {
+      return {&morpheme, size};
+    }
+  }
+  return LongestAt(text, pos);
+}
+
+// Where the reading stands: the scales read so far and the group being
+// read, and what may come next.
+class Reading {
+ public:
+  // Takes the morphemes of the word at `pos` up to its end; the end, or
+  // nothing when a morpheme is missing or cannot follow.
+  std::optional<std::size_t> TakeWord(std::string_view text, std::size_t pos) {
+    if (LetterAt(text, pos) == 0) return std::nullopt;
+    first_of_word_is_scale_ = false;
+    for (bool first = true; LetterAt(text, pos) > 0; first = false) {
+      const Match match = MorphemeAt(text, pos);
+      if (!match.morpheme || !Take(*match.morpheme)) return std::nullopt;
+      if (first) first_of_word_is_scale_ = after_scale_;
+      pos += match.size;
+    }
+    return pos;
+  }
+
+  // " e " between a scale word and what follows it.
+  bool TakeAnd() {
+    if (!after_scale_ || done_) return false;
+    after_and_ = true;
+    after_scale_ = false;
+    return true;
+  }
+
+  bool after_scale() const { return after_scale_; }
+  bool first_of_word_is_scale() const { return first_of_word_is_scale_; }
+  std::uint64_t value() const { return total_ + group_; }
+
+ private:
+  enum class Place { kStart, kUnitFirst, kHundreds, kTens, kEnd };
+
+  bool Take(const Morpheme& morpheme) {
+    if (done_) return false;
+    const bool after_and = after_and_;
+    after_and_ = false;
+    after_scale_ = false;
+    const std::uint64_t value = morpheme.value;
+    switch (morpheme.kind) {
+      case Kind::kZero:
+        done_ = !read_;
+        read_ = true;
+        return done_;
+      case Kind::kUnit:
+        if (place_ == Place::kStart) return Set(value, Place::kUnitFirst);
+        if (place_ == Place::kHundreds || place_ == Place::kTens) {
+          return Set(group_ + value, Place::kEnd);
+        }
+        return false;
+      case Kind::kTeen:
+      case Kind::kTen:
+        if (place_ != Place::kStart && place_ != Place::kHundreds) {
+          return false;
+        }
+        return Set(group_ + value,
+                   morpheme.kind == Kind::kTen ? Place::kTens : Place::kEnd);
+      case Kind::kHundred:
+        if (place_ == Place::kStart) return Set(value, Place::kHundreds);
+        if (place_ == Place::kUnitFirst && group_ >= 2) {
+          return Set(group_ * value, Place::kHundreds);
+        }
+        return false;
+      case Kind::kMille:
+        return place_ == Place::kStart && Scale(1, value);
+      case Kind::kThousands:
+      case Kind::kScaleMany:
+        return group_ >= 2 && Scale(group_, value);
+      case Kind::kScaleOne:
+        return place_ == Place::kUnitFirst && group_ == 1 && Scale(1, value);
+      case Kind::kHalf:
+        if (!after_and) return false;
+        total_ += last_scale_ / 2;
+        after_scale_ = done_ = true;
+        return true;
+    }
+    return false;
+  }
+
+  bool Set(std::uint64_t group, Place place) {
+    group_ = group;
+    place_ = place;
+    read_ = true;
+    return true;
+  }
+
+  // Scales fall from left to right: "mille milioni" is no number.
+  bool Scale(std::uint64_t count, std::uint64_t scale) {
+    if (last_scale_ != 0 && scale >= last_scale_) return false;
+    total_ += count * scale;
+    last_scale_ = scale;
+    group_ = 0;
+    place_ = Place::kStart;
+    read_ = after_scale_ = true;
+    return true;
+  }
+
+  std::uint64_t total_ = 0;  // the scales read
+  std::uint64_t group_ = 0;  // the group being read, 0 to 999
+  std::uint64_t last_scale_ = 0;
+  Place place_ = Place::kStart;
+  bool read_ = false;
+  bool done_ = false;  // "zero" or "mezzo": nothing may follow
+  bool after_scale_ = false;
+  bool after_and_ = false;
+  bool first_of_word_is_scale_ = false;
+};
+
+}  // namespace
+
+std::optional<NumberWords> ReadNumberWords(std::string_view text,
+                                           std::size_t pos) {
+  Reading reading;
+  std::optional<std::size_t> end = reading.TakeWord(text, pos);
+  if (!end) return std::nullopt;
+  // Each step looks one word ahead, on a copy, and takes it only if it
+  // goes on with the number; so a word is read at most twice.
+  for (;;) {
+    const std::size_t after = SkipBlanks(text, *end);
+    if (after == *end) break;
+    Reading next = reading;
+    std::optional<std::size_t> next_end;
+    if (const std::size_t and_size = WordAt(text, after, "e")) {
+      const std::size_t word = SkipBlanks(text, after + and_size);
+      if (word > after + and_size && next.TakeAnd()) {
+        next_end = next.TakeWord(text, word);
+      }
+    } else {
+      next_end = next.TakeWord(text, after);
+      if (next_end && !reading.after_scale() &&
+          !next.first_of_word_is_scale()) {
+        next_end.reset();
+      }
+    }
+    if (!next_end) break;
+    reading = next;
+    end = next_end;
+  }
+  return NumberWords{.value = reading.value(),
+                     .end = *end,
+                     .ends_in_scale = reading.after_scale()};
+}
+
+}  // namespace eurolire
