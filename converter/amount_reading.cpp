@@ -88,6 +88,7 @@ class AmountParser {
   std::optional<Designation> DesignationOf(std::size_t pos,
                                            bool after_number) const {
     std::optional<Designation> longest;
+    if (pos >= text_.size() || IsDigit(text_[pos])) return longest;
     for (std::size_t i = 0; i < currencies_.size(); ++i) {
       for (std::string_view designation : currencies_[i].designations) {
         if (after_number && reading_ == Reading::kText &&
@@ -127,6 +128,7 @@ class AmountParser {
       if (!ReadDigits(pos, amount, quantity)) return false;
       const std::size_t after = SkipBlanks(text_, pos);
       for (const Multiplier& multiplier : kMultipliers) {
+        if (LetterAt(text_, after) == 0) break;
         if (const std::size_t size = WordAt(text_, after, multiplier.word)) {
           amount.exponent += multiplier.power;
           pos = after + size;

@@ -1,20 +1,21 @@
 #include "converter/characters.h"
 
-#include <array>
-
 namespace eurolire {
 namespace {
 
-constexpr std::array<std::string_view, 4> kBlanks = {" ", "\t", "\xC2\xA0",
-                                                     "\xE2\x80\xAF"};
-constexpr std::array<std::string_view, 5> kSpaceSeparators = {
-    " ", "\xC2\xA0", "\xE2\x80\x87", "\xE2\x80\x89", "\xE2\x80\xAF"};
-
-template <std::size_t kSize>
-std::size_t AnyAt(std::string_view text, std::size_t pos,
-                  const std::array<std::string_view, kSize>& candidates) {
-  for (std::string_view candidate : candidates) {
-    if (std::size_t size = PrefixAt(text, pos, candidate)) return size;
+// The length of U+00A0 or of U+20xx at `pos` when its last byte is one of
+// `last_bytes`, else 0. Blanks and spaces are tested on every keystroke: by
+// their first byte before anything else.
+std::size_t WideSpaceAt(std::string_view text, std::size_t pos,
+                        std::string_view last_bytes) {
+  if (text.size() - pos >= 2 && text[pos] == '\xC2' &&
+      text[pos + 1] == '\xA0') {
+    return 2;
+  }
+  if (text.size() - pos >= 3 && text[pos] == '\xE2' &&
+      text[pos + 1] == '\x80' &&
+      last_bytes.find(text[pos + 2]) != std::string_view::npos) {
+    return 3;
   }
   return 0;
 }
@@ -44,17 +45,15 @@ unsigned char Folded(unsigned char c, unsigned char lead) {
 
 }  // namespace
 
-std::size_t BlankAt(std::string_view text, std::size_t pos) {
-  return AnyAt(text, pos, kBlanks);
-}
-
-std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
-  while (std::size_t blank = BlankAt(text, pos)) pos += blank;
-  return pos;
+std::size_t WideBlankAt(std::string_view text, std::size_t pos) {
+  return WideSpaceAt(text, pos, "\xAF");  // U+202F
 }
 
 std::size_t SpaceSeparatorAt(std::string_view text, std::size_t pos) {
-  return AnyAt(text, pos, kSpaceSeparators);
+  if (pos >= text.size()) return 0;
+  if (text[pos] == ' ') return 1;
+  if (static_cast<unsigned char>(text[pos]) < 0x80) return 0;
+  return WideSpaceAt(text, pos, "\x87\x89\xAF");  // U+2007, U+2009, U+202F
 }
 
 std::size_t LetterAt(std::string_view text, std::size_t pos) {

@@ -20,19 +20,35 @@ inline bool IsDigitAt(std::string_view text, std::size_t pos) {
 // prefix never matches: it would match everywhere.
 inline std::size_t PrefixAt(std::string_view text, std::size_t pos,
                             std::string_view prefix) {
-  return !prefix.empty() && pos <= text.size() &&
-                 text.substr(pos).starts_with(prefix)
-             ? prefix.size()
-             : 0;
+  if (prefix.empty() || pos > text.size() ||
+      text.size() - pos < prefix.size()) {
+    return 0;
+  }
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (text[pos + i] != prefix[i]) return 0;
+  }
+  return prefix.size();
 }
+
+// The length of U+00A0 or U+202F at `pos`, or 0.
+std::size_t WideBlankAt(std::string_view text, std::size_t pos);
 
 // The length of the blank at `pos`, or 0. Blanks surround amounts and
 // separate their parts: space, tab, U+00A0 and U+202F; never a line break,
-// so a currency's name and its number stand on one line.
-std::size_t BlankAt(std::string_view text, std::size_t pos);
+// so a currency's name and its number stand on one line. Inline, and ASCII
+// first: every keystroke tests a few.
+inline std::size_t BlankAt(std::string_view text, std::size_t pos) {
+  if (pos >= text.size()) return 0;
+  const char c = text[pos];
+  if (c == ' ' || c == '\t') return 1;
+  return static_cast<unsigned char>(c) < 0x80 ? 0 : WideBlankAt(text, pos);
+}
 
 // `pos` moved past every blank there.
-std::size_t SkipBlanks(std::string_view text, std::size_t pos);
+inline std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
+  while (std::size_t blank = BlankAt(text, pos)) pos += blank;
+  return pos;
+}
 
 // The length of a space that may group thousands at `pos` ("1 500 000"), or
 // 0: space, U+00A0, U+2007, U+2009 and U+202F.

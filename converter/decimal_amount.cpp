@@ -1,6 +1,8 @@
 #include "converter/decimal_amount.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
 #include <system_error>
 
 #include "converter/double_chars.h"
@@ -32,13 +34,25 @@ std::optional<double> ToDouble(const DecimalAmount& amount) {
       static_cast<std::int64_t>(amount.digits.size() - first) + amount.exponent;
   if (magnitude > 310) return std::nullopt;
   if (magnitude < -330) return zero;
-  std::string text = amount.negative ? "-" : "";
-  text.append(amount.digits, first);
-  text += 'e';
-  text += std::to_string(amount.exponent);
+  // Amounts typed are short: they are written on the stack, not the heap.
+  const std::string_view digits = std::string_view(amount.digits).substr(first);
+  std::string long_text;
+  char short_text[64];
+  char* text = short_text;
+  if (digits.size() + 24 > sizeof short_text) {
+    long_text.resize(digits.size() + 24);
+    text = long_text.data();
+  }
+  char* end = text;
+  if (amount.negative) *end++ = '-';
+  end = std::copy(digits.begin(), digits.end(), end);
+  if (amount.exponent != 0) {
+    *end++ = 'e';
+    end = std::to_chars(end, end + 21, amount.exponent).ptr;
+  }
   double value = 0;
-  const auto [end, error] = ReadDouble(text.data(), text.data() + text.size(),
-                                       value, std::chars_format::general);
+  const auto [read_end, error] =
+      ReadDouble(text, end, value, std::chars_format::general);
   if (error == std::errc::result_out_of_range) {
     if (magnitude > 0) return std::nullopt;
     return zero;
