@@ -384,6 +384,10 @@ class Form1Test : public QObject {
     QTest::keyClick(lire, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(lire, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(form->Text(Field::Euro), "516,46");
+    // And one typed as deeds write it in words.
+    QTest::keyClick(lire, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(lire, "lire cinquecentomila");
+    QCOMPARE(form->Text(Field::Euro), "258,23");
   }
 
   void keypadDecimalKeyTypesTheLocaleSeparator_data() {

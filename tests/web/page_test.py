@@ -148,6 +148,7 @@ class PageCases:
                 ('Lire', '0,' + '1' * 398, '0,00'),
                 # An amount as deeds write it, its currency's sign and all.
                 ('Lire', 'L. 1.000.000', '516,46'),
+                ('Lire', 'lire cinquecentomila', '258,23'),
         ]:
             with self.subTest(field=name, pasted=pasted[:12], size=len(pasted)):
                 driver = self.open()
