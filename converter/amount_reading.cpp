@@ -1,5 +1,6 @@
 #include "converter/amount_reading.h"
 
+#include <algorithm>
 #include <string>
 
 #include "converter/characters.h"
@@ -40,7 +41,7 @@ class AmountParser {
             SpaceSeparatorAt(conventions.grouping_separator, 0) ==
             conventions.grouping_separator.size()) {}
 
-  std::optional<AmountRead> Read(std::size_t pos) {
+  std::optional<AmountRead> Read(std::size_t pos, std::size_t* stopped_at) {
     AmountRead read;
     bool plus_minus = TakePlusMinus(pos, read.amount);
     if (const auto designation = DesignationOf(pos, false)) {
@@ -49,7 +50,10 @@ class AmountParser {
       if (!plus_minus) TakePlusMinus(pos, read.amount);
     }
     Quantity quantity;
-    if (!ReadQuantity(pos, read.amount, quantity)) return std::nullopt;
+    if (!ReadQuantity(pos, read.amount, quantity)) {
+      if (stopped_at) *stopped_at = std::max(pos, stopped_at_);
+      return std::nullopt;
+    }
     if (!read.currency) {
       const std::size_t after = SkipBlanks(text_, pos);
       std::size_t at = after;
@@ -169,7 +173,10 @@ class AmountParser {
       run = DigitsFrom(pos + separator);
       if (run != 3 || first_run > 3 ||
           (grouping != Grouping::kNone && grouping != kind)) {
-        if (kind == Grouping::kLocale) return false;
+        if (kind == Grouping::kLocale) {
+          stopped_at_ = pos + separator + run;
+          return false;
+        }
         break;
       }
       grouping = kind;
@@ -215,7 +222,10 @@ class AmountParser {
     end = SkipBlanks(text_, end);
     if (end >= text_.size() || text_[end] != ')') return true;
     said.negative = amount.negative;
-    if (!SameAmount(said, amount)) return false;
+    if (!SameAmount(said, amount)) {
+      stopped_at_ = end + 1;
+      return false;
+    }
     pos = end + 1;
     return true;
   }
@@ -256,6 +266,8 @@ class AmountParser {
   std::span<const CurrencyWords> currencies_;
   Reading reading_;
   bool locale_groups_with_space_;
+  // Past what a malformed amount was read to.
+  mutable std::size_t stopped_at_ = 0;
 };
 
 }  // namespace
@@ -273,8 +285,9 @@ std::size_t DesignationAt(std::string_view text, std::size_t pos,
 std::optional<AmountRead> ReadAmount(std::string_view text, std::size_t pos,
                                      const NumberConventions& conventions,
                                      std::span<const CurrencyWords> currencies,
-                                     Reading reading) {
-  return AmountParser(text, conventions, currencies, reading).Read(pos);
+                                     Reading reading, std::size_t* stopped_at) {
+  return AmountParser(text, conventions, currencies, reading)
+      .Read(pos, stopped_at);
 }
 
 }  // namespace eurolire

@@ -38,11 +38,14 @@ struct AmountRead {
 // "lire 850.000". Nothing when no amount begins at `pos`, or when what
 // begins there cannot be an amount: a grouping separator out of place
 // ("1000.000"), digits and words in parentheses that differ ("1.000
-// (duemila)"). Linear in what it reads; never throws but for memory.
+// (duemila)"); then `stopped_at`, if given, is past what was read, where a
+// scan of the text goes on. Linear in what it reads; never throws but for
+// memory.
 std::optional<AmountRead> ReadAmount(std::string_view text, std::size_t pos,
                                      const NumberConventions& conventions,
                                      std::span<const CurrencyWords> currencies,
-                                     Reading reading);
+                                     Reading reading,
+                                     std::size_t* stopped_at = nullptr);
 
 }  // namespace eurolire
 

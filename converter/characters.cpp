@@ -20,10 +20,6 @@ std::size_t WideSpaceAt(std::string_view text, std::size_t pos,
   return 0;
 }
 
-bool IsAsciiLetter(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 // The code point of a two-byte UTF-8 sequence whose lead is `lead`, or 0.
 unsigned TwoByteCodePoint(unsigned char lead, unsigned char next) {
   if (lead < 0xC2 || lead > 0xDF || (next & 0xC0) != 0x80) return 0;
@@ -56,10 +52,8 @@ std::size_t SpaceSeparatorAt(std::string_view text, std::size_t pos) {
   return WideSpaceAt(text, pos, "\x87\x89\xAF");  // U+2007, U+2009, U+202F
 }
 
-std::size_t LetterAt(std::string_view text, std::size_t pos) {
-  if (pos >= text.size()) return 0;
+std::size_t WideLetterAt(std::string_view text, std::size_t pos) {
   const auto c = static_cast<unsigned char>(text[pos]);
-  if (IsAsciiLetter(c)) return 1;
   if (pos + 1 >= text.size()) return 0;
   return IsLatinLetter(
              TwoByteCodePoint(c, static_cast<unsigned char>(text[pos + 1])))
@@ -69,19 +63,16 @@ std::size_t LetterAt(std::string_view text, std::size_t pos) {
 
 bool LetterBefore(std::string_view text, std::size_t pos) {
   if (pos == 0 || pos > text.size()) return false;
-  if (IsAsciiLetter(static_cast<unsigned char>(text[pos - 1]))) return true;
+  if (LetterAt(text, pos - 1) == 1) return true;
   return pos >= 2 && LetterAt(text, pos - 2) == 2;
 }
 
-std::size_t FoldedPrefixAt(std::string_view text, std::size_t pos,
-                           std::string_view word) {
-  if (word.empty() || pos > text.size() || text.size() - pos < word.size()) {
-    return 0;
-  }
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    const auto lead =
-        static_cast<unsigned char>(i > 0 ? text[pos + i - 1] : '\0');
-    const auto word_lead = static_cast<unsigned char>(i > 0 ? word[i - 1] : 0);
+std::size_t FoldedTailAt(std::string_view text, std::size_t pos,
+                         std::string_view word) {
+  if (text.size() - pos < word.size()) return 0;
+  for (std::size_t i = 1; i < word.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[pos + i - 1]);
+    const auto word_lead = static_cast<unsigned char>(word[i - 1]);
     if (Folded(static_cast<unsigned char>(text[pos + i]), lead) !=
         Folded(static_cast<unsigned char>(word[i]), word_lead)) {
       return 0;
@@ -90,10 +81,8 @@ std::size_t FoldedPrefixAt(std::string_view text, std::size_t pos,
   return word.size();
 }
 
-std::size_t WordAt(std::string_view text, std::size_t pos,
-                   std::string_view word) {
-  const std::size_t size = FoldedPrefixAt(text, pos, word);
-  if (size == 0) return 0;
+std::size_t WholeWord(std::string_view text, std::size_t pos,
+                      std::string_view word, std::size_t size) {
   const bool ends_in_letter = LetterBefore(word, word.size());
   return ends_in_letter && LetterAt(text, pos + size) ? 0 : size;
 }

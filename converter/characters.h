@@ -54,22 +54,54 @@ inline std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
 // 0: space, U+00A0, U+2007, U+2009 and U+202F.
 std::size_t SpaceSeparatorAt(std::string_view text, std::size_t pos);
 
+// The length of the Latin letter from U+00C0 to U+024F at `pos`, or 0.
+std::size_t WideLetterAt(std::string_view text, std::size_t pos);
+
 // The length of the letter at `pos`, or 0: an ASCII letter, or a Latin
 // letter from U+00C0 to U+024F ("é", "à"; not "×" or "÷").
-std::size_t LetterAt(std::string_view text, std::size_t pos);
+inline std::size_t LetterAt(std::string_view text, std::size_t pos) {
+  if (pos >= text.size()) return 0;
+  const char c = text[pos];
+  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return 1;
+  return static_cast<unsigned char>(c) < 0x80 ? 0 : WideLetterAt(text, pos);
+}
 
 // True when a letter ends just before `pos`.
 bool LetterBefore(std::string_view text, std::size_t pos);
 
+inline char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// FoldedPrefixAt past a first byte that matches.
+std::size_t FoldedTailAt(std::string_view text, std::size_t pos,
+                         std::string_view word);
+
 // The length of `word` when the text has it at `pos` in any case (ASCII
 // letters, and the capitals of U+00C0 to U+00DE: "É" for "é"), else 0.
-std::size_t FoldedPrefixAt(std::string_view text, std::size_t pos,
-                           std::string_view word);
+// Inline for its first byte: a scan of a text tries every word of the
+// tables at the start of every word of the text.
+inline std::size_t FoldedPrefixAt(std::string_view text, std::size_t pos,
+                                  std::string_view word) {
+  if (word.empty() || pos >= text.size() ||
+      AsciiLower(text[pos]) != AsciiLower(word[0])) {
+    return 0;
+  }
+  return FoldedTailAt(text, pos, word);
+}
+
+// FoldedPrefixAt's `size` when no letter of the text runs on after a word
+// that ends in a letter; else 0.
+std::size_t WholeWord(std::string_view text, std::size_t pos,
+                      std::string_view word, std::size_t size);
 
 // As FoldedPrefixAt, but a word that ends in a letter must end a word of the
 // text too: "euro" is not at the start of "europa".
-std::size_t WordAt(std::string_view text, std::size_t pos,
-                   std::string_view word);
+inline std::size_t WordAt(std::string_view text, std::size_t pos,
+                          std::string_view word) {
+  const std::size_t size = FoldedPrefixAt(text, pos, word);
+  return size == 0 ? 0 : WholeWord(text, pos, word, size);
+}
 
 }  // namespace eurolire
 

@@ -1,5 +1,9 @@
 #include "converter/number_words.h"
 
+#include <array>
+#include <iterator>
+#include <span>
+
 #include "converter/characters.h"
 
 namespace eurolire {
@@ -24,39 +28,17 @@ struct Morpheme {
   std::uint64_t value;
 };
 
+// Grouped by first letter, for `kByFirstLetter`; within a group any order.
 constexpr Morpheme kMorphemes[] = {
-    {"zero", Kind::kZero, 0},
-    {"uno", Kind::kUnit, 1},
-    {"un", Kind::kUnit, 1},
-    {"una", Kind::kUnit, 1},
-    {"due", Kind::kUnit, 2},
-    {"tre", Kind::kUnit, 3},
-    {"tr\xC3\xA9", Kind::kUnit, 3},
-    {"quattro", Kind::kUnit, 4},
     {"cinque", Kind::kUnit, 5},
-    {"sei", Kind::kUnit, 6},
-    {"sette", Kind::kUnit, 7},
-    {"otto", Kind::kUnit, 8},
-    {"nove", Kind::kUnit, 9},
+    {"cinquanta", Kind::kTen, 50},
+    {"cento", Kind::kHundred, 100},
+    {"due", Kind::kUnit, 2},
     {"dieci", Kind::kTeen, 10},
-    {"undici", Kind::kTeen, 11},
     {"dodici", Kind::kTeen, 12},
-    {"tredici", Kind::kTeen, 13},
-    {"quattordici", Kind::kTeen, 14},
-    {"quindici", Kind::kTeen, 15},
-    {"sedici", Kind::kTeen, 16},
     {"diciassette", Kind::kTeen, 17},
     {"diciotto", Kind::kTeen, 18},
     {"diciannove", Kind::kTeen, 19},
-    {"venti", Kind::kTen, 20},
-    {"trenta", Kind::kTen, 30},
-    {"quaranta", Kind::kTen, 40},
-    {"cinquanta", Kind::kTen, 50},
-    {"sessanta", Kind::kTen, 60},
-    {"settanta", Kind::kTen, 70},
-    {"ottanta", Kind::kTen, 80},
-    {"novanta", Kind::kTen, 90},
-    {"cento", Kind::kHundred, 100},
     {"mille", Kind::kMille, 1'000},
     {"mila", Kind::kThousands, 1'000},
     {"milione", Kind::kScaleOne, 1'000'000},
@@ -64,16 +46,67 @@ constexpr Morpheme kMorphemes[] = {
     {"miliardo", Kind::kScaleOne, 1'000'000'000},
     {"miliardi", Kind::kScaleMany, 1'000'000'000},
     {"mezzo", Kind::kHalf, 0},
+    {"nove", Kind::kUnit, 9},
+    {"novanta", Kind::kTen, 90},
+    {"otto", Kind::kUnit, 8},
+    {"ottanta", Kind::kTen, 80},
+    {"quattro", Kind::kUnit, 4},
+    {"quattordici", Kind::kTeen, 14},
+    {"quindici", Kind::kTeen, 15},
+    {"quaranta", Kind::kTen, 40},
+    {"sei", Kind::kUnit, 6},
+    {"sette", Kind::kUnit, 7},
+    {"sedici", Kind::kTeen, 16},
+    {"sessanta", Kind::kTen, 60},
+    {"settanta", Kind::kTen, 70},
+    {"tre", Kind::kUnit, 3},
+    {"tr\xC3\xA9", Kind::kUnit, 3},
+    {"tredici", Kind::kTeen, 13},
+    {"trenta", Kind::kTen, 30},
+    {"uno", Kind::kUnit, 1},
+    {"un", Kind::kUnit, 1},
+    {"una", Kind::kUnit, 1},
+    {"undici", Kind::kTeen, 11},
+    {"venti", Kind::kTen, 20},
+    {"zero", Kind::kZero, 0},
 };
+constexpr std::size_t kMorphemeCount = std::size(kMorphemes);
+
+// For each letter a to z, where its morphemes begin and end in kMorphemes:
+// a word is matched against a few, not all.
+struct Span {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+constexpr std::array<Span, 26> MakeIndex() {
+  std::array<Span, 26> index{};
+  for (std::size_t i = kMorphemeCount; i-- > 0;) {
+    Span& span = index[kMorphemes[i].text[0] - 'a'];
+    if (span.end == 0) span.end = i + 1;
+    if (span.begin != 0 && span.begin != i + 1) throw "not grouped";
+    span.begin = i;
+  }
+  return index;
+}
+constexpr std::array<Span, 26> kByFirstLetter = MakeIndex();
 
 struct Match {
   const Morpheme* morpheme = nullptr;
   std::size_t size = 0;
 };
 
+// The morphemes that begin with the letter at `pos`.
+std::span<const Morpheme> MorphemesAt(std::string_view text, std::size_t pos) {
+  if (pos >= text.size()) return {};
+  const char letter = AsciiLower(text[pos]);
+  if (letter < 'a' || letter > 'z') return {};
+  const Span span = kByFirstLetter[letter - 'a'];
+  return std::span(kMorphemes).subspan(span.begin, span.end - span.begin);
+}
+
 Match LongestAt(std::string_view text, std::size_t pos) {
   Match longest;
-  for (const Morpheme& morpheme : kMorphemes) {
+  for (const Morpheme& morpheme : MorphemesAt(text, pos)) {
     const std::size_t size = FoldedPrefixAt(text, pos, morpheme.text);
     if (size > longest.size) longest = {&morpheme, size};
   }
@@ -88,7 +121,7 @@ bool ElidesItsVowel(Kind kind) {
 // first when a morpheme that begins with a vowel follows ("vent" + "uno",
 // "cent" + "ottanta"): whole, it would leave "tto" of "centotto" unread.
 Match MorphemeAt(std::string_view text, std::size_t pos) {
-  for (const Morpheme& morpheme : kMorphemes) {
+  for (const Morpheme& morpheme : MorphemesAt(text, pos)) {
     if (!ElidesItsVowel(morpheme.kind)) continue;
     const std::string_view stem =
         morpheme.text.substr(0, morpheme.text.size() - 1);
