@@ -1,10 +1,12 @@
 #include "qt/standard_streams.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QLocale>
 #include <cerrno>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -17,7 +19,14 @@ namespace {
 
 class FileInput : public ByteInput {
  public:
-  explicit FileInput(int descriptor) : descriptor_(descriptor) {}
+  // Closes `descriptor` with itself when `owned`.
+  explicit FileInput(int descriptor, bool owned = false)
+      : descriptor_(descriptor), owned_(owned) {}
+  ~FileInput() override {
+    if (owned_) ::close(descriptor_);
+  }
+  FileInput(const FileInput&) = delete;
+  FileInput& operator=(const FileInput&) = delete;
 
   std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
     for (;;) {
@@ -30,6 +39,17 @@ class FileInput : public ByteInput {
 
  private:
   int descriptor_;
+  bool owned_;
+};
+
+class NamedFiles : public ByteFiles {
+ public:
+  std::unique_ptr<ByteInput> Open(std::string_view name) override {
+    const int descriptor =
+        ::open(std::string(name).c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return nullptr;
+    return std::make_unique<FileInput>(descriptor, true);
+  }
 };
 
 class FileOutput : public ByteOutput {
@@ -61,8 +81,9 @@ int RunCommandLineOn(const std::vector<std::string_view>& arguments,
   FileInput in(handles.in);
   FileOutput out(handles.out);
   FileOutput err(handles.err);
+  NamedFiles files;
   return RunCommandLine(arguments, LocaleConventions(QLocale::system()), in,
-                        out, err);
+                        out, err, files);
 }
 
 }  // namespace eurolire
