@@ -143,26 +143,19 @@ std::vector<AmountInText> FindAmounts(std::string_view text,
   return Scan(text, locale).Run();
 }
 
-std::vector<Insertion> Equivalents(std::string_view text,
-                                   const NumberConventions& locale) {
-  std::vector<Insertion> insertions;
-  const CurrencyValue rate = CurrencyFromDouble(kLirePerEuro);
-  for (const AmountInText& amount : FindAmounts(text, locale)) {
-    if (amount.annotated_end != amount.end) continue;
-    try {
-      const double converted =
-          ConvertAmount(amount.value, amount.currency, rate);
-      const Field other =
-          amount.currency == Field::Euro ? Field::Lire : Field::Euro;
-      insertions.push_back(
-          {amount.end, " (" + std::string(SignOf(other)) + " " +
-                           FormatAmount(converted, AmountFormat, locale) +
-                           ")"});
-    } catch (const OverflowError&) {
-      // Beyond the largest double: nothing to write beside it.
-    }
+std::optional<std::string> EquivalentOf(const AmountInText& amount,
+                                        const NumberConventions& locale) {
+  if (amount.annotated_end != amount.end) return std::nullopt;
+  try {
+    const double converted = ConvertAmount(amount.value, amount.currency,
+                                           CurrencyFromDouble(kLirePerEuro));
+    const Field other =
+        amount.currency == Field::Euro ? Field::Lire : Field::Euro;
+    return " (" + std::string(SignOf(other)) + " " +
+           FormatAmount(converted, AmountFormat, locale) + ")";
+  } catch (const OverflowError&) {
+    return std::nullopt;  // beyond the largest double
   }
-  return insertions;
 }
 
 std::string WithEquivalents(std::string_view text,
@@ -170,10 +163,12 @@ std::string WithEquivalents(std::string_view text,
   std::string converted;
   converted.reserve(text.size());
   std::size_t copied = 0;
-  for (const Insertion& insertion : Equivalents(text, locale)) {
-    converted.append(text, copied, insertion.at - copied);
-    converted += insertion.text;
-    copied = insertion.at;
+  for (const AmountInText& amount : FindAmounts(text, locale)) {
+    if (std::optional<std::string> equivalent = EquivalentOf(amount, locale)) {
+      converted.append(text, copied, amount.end - copied);
+      converted += *equivalent;
+      copied = amount.end;
+    }
   }
   converted.append(text, copied);
   return converted;

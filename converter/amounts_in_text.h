@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,20 +41,16 @@ struct AmountInText {
 std::vector<AmountInText> FindAmounts(std::string_view text,
                                       const NumberConventions& locale);
 
-// What to insert, and where, so that every amount found that has no
-// equivalent yet gets one: a blank and, in parentheses, the amount in the
-// other currency with that currency's sign, "##,##0.00" in `locale`: " (€
-// 438,99)" after "lire 850.000", " (L. 24.203,38)" after "euro 12,50". An
-// amount whose conversion goes beyond the largest double gets none.
-struct Insertion {
-  std::size_t at;
-  std::string text;
-};
-std::vector<Insertion> Equivalents(std::string_view text,
-                                   const NumberConventions& locale);
+// What to insert after `amount` so that it has its equivalent: a blank and,
+// in parentheses, the amount in the other currency with that currency's
+// sign, "##,##0.00" in `locale`: " (€ 438,99)" after "lire 850.000", " (L.
+// 24.203,38)" after "euro 12,50". Nothing when it has one already, or when
+// its conversion goes beyond the largest double.
+std::optional<std::string> EquivalentOf(const AmountInText& amount,
+                                        const NumberConventions& locale);
 
-// `text` with the insertions of `Equivalents` made. Converting the result
-// again changes nothing.
+// `text` with every amount's equivalent inserted after it. Converting the
+// result again changes nothing.
 std::string WithEquivalents(std::string_view text,
                             const NumberConventions& locale);
 

@@ -21,6 +21,8 @@
     euro.addEventListener('input', () => form.Euro_Change());
     lire.addEventListener('input', () => form.Lire_Change());
     form.Show();
+    makeTextConverter((text) => module.Equivalents(
+        text, conventions.decimal, conventions.grouping));
     // What the start-up benchmark measures to.
     performance.mark('eurolire-ready');
   }).catch(() => {
