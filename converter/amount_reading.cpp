@@ -55,13 +55,12 @@ class AmountParser {
       return std::nullopt;
     }
     if (!read.currency) {
-      const std::size_t after = SkipBlanks(text_, pos);
-      std::size_t at = after;
-      if (quantity.scaled) {
-        if (const std::size_t di = WordAt(text_, after, "di")) {
-          const std::size_t word = SkipBlanks(text_, after + di);
-          if (word > after + di && DesignationOf(word, true)) at = word;
-        }
+      std::size_t at = SkipBlanks(text_, pos);
+      // "di" only before the designation: "1,5 milioni di euro".
+      if (const std::size_t di =
+              quantity.scaled ? WordAt(text_, at, "di") : 0) {
+        const std::size_t word = SkipBlanks(text_, at + di);
+        if (word > at + di && DesignationOf(word, true)) at = word;
       }
       if (const auto designation = DesignationOf(at, true)) {
         read.currency = designation->currency;
@@ -193,6 +192,16 @@ class AmountParser {
       pos += decimal + fraction;
       quantity.whole = false;
     }
+    // A separator and digits still after the number: written in another
+    // locale's way ("1.000.000" where "." is the decimal point), no amount.
+    for (const std::string& separator :
+         {conventions_.decimal_separator, conventions_.grouping_separator}) {
+      if (const std::size_t size = PrefixAt(text_, pos, separator);
+          size > 0 && IsDigitAt(text_, pos + size)) {
+        stopped_at_ = pos + size;
+        return false;
+      }
+    }
     return true;
   }
 
@@ -222,10 +231,8 @@ class AmountParser {
     end = SkipBlanks(text_, end);
     if (end >= text_.size() || text_[end] != ')') return true;
     said.negative = amount.negative;
-    if (!SameAmount(said, amount)) {
-      stopped_at_ = end + 1;
-      return false;
-    }
+    stopped_at_ = end + 1;  // where a scan goes on when they differ
+    if (!SameAmount(said, amount)) return false;
     pos = end + 1;
     return true;
   }

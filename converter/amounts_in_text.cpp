@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -19,6 +20,11 @@ constexpr std::array<CurrencyWords, 2> kCurrencies = {kEuroWords, kLireWords};
 Field CurrencyOf(std::size_t index) {
   return index == 0 ? Field::Euro : Field::Lire;
 }
+
+// A number before one of these is a day of a date, not an amount.
+constexpr std::string_view kMonths[] = {
+    "gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
+    "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
 
 // The sign an equivalent is written with.
 std::string_view SignOf(Field currency) {
@@ -56,7 +62,7 @@ class Scan {
       std::size_t stopped_at = pos;
       const std::optional<AmountRead> read = ReadAmount(
           text_, pos, locale_, kCurrencies, Reading::kText, &stopped_at);
-      if (read && read->currency) {
+      if (read && read->currency && EndsAnAmount(read->end)) {
         found.push_back(Found(pos, *read));
         pos = found.back().annotated_end;
         continue;
@@ -81,6 +87,21 @@ class Scan {
     if (LetterAt(text_, pos)) return !LetterBefore(text_, pos);
     // "€", "£" and "₤"; what else lies beyond ASCII the reading refuses.
     return static_cast<unsigned char>(c) >= 0x80;
+  }
+
+  // Whether what follows an amount read up to `end` lets it be one: not
+  // run on into a word or a number ("L. 5x"), and not a law's number or a
+  // date, which legal texts cite as "L. 241/1990" or "L. 12 agosto 2016".
+  bool EndsAnAmount(std::size_t end) const {
+    if (LetterAt(text_, end) || IsDigitAt(text_, end)) return false;
+    if (end < text_.size() && text_[end] == '/' && IsDigitAt(text_, end + 1)) {
+      return false;
+    }
+    const std::size_t word = SkipBlanks(text_, end);
+    return word == end || std::none_of(std::begin(kMonths), std::end(kMonths),
+                                       [&](std::string_view month) {
+                                         return WordAt(text_, word, month) > 0;
+                                       });
   }
 
   // Past the digits and separators between digits at `pos`.

@@ -59,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "Legge 12, L'anno 2000, Lotto 5",
                  "art. 3 del 1997, n. 12: 1.000 persone, 12 L di acqua, "
                  "Legge 12, L'anno 2000, Lotto 5"},
+        TextCase{"LawsAndDates", "la L. 241/1990, la L. 12 agosto 2016 e L. 5x",
+                 "la L. 241/1990, la L. 12 agosto 2016 e L. 5x"},
         TextCase{"Annotated", "L. 1.000.000 (\u20AC 516,46) e 5 euro",
                  "L. 1.000.000 (\u20AC 516,46) e 5 euro (L. 9.681,35)"},
         TextCase{"CrLfAndTabs", "L. 1.000\r\n\t\u20AC 1\r\n",
@@ -67,8 +69,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "\xFF\xFE L. 1.000 (\xE2\x82\xAC 0,52) \xC3\x28\0 \xE2\x82"s},
         TextCase{"Overflow", "euro 1" + std::string(305, '0') + " e L. 1",
                  "euro 1" + std::string(305, '0') + " e L. 1 (\u20AC 0,00)"},
-        TextCase{"English", "fined 1,500,000 lire",
-                 "fined 1,500,000 lire (\u20AC 774.69)", &kEnglish}),
+        TextCase{"English", "fined 1,500,000 lire, not L. 1.000.000",
+                 "fined 1,500,000 lire (\u20AC 774.69), not L. 1.000.000",
+                 &kEnglish}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextConverterTest, ALineOfAMegabyteIsCutWhereNoAmountIs) {
