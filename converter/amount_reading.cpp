@@ -9,8 +9,6 @@
 namespace eurolire {
 namespace {
 
-constexpr std::string_view kCentWords[] = {"centesimi", "centesimo"};
-
 // A designation of a single letter, dotted or not ("L", "L."): after a
 // number in running text it more often means litres.
 bool IsOneLetter(std::string_view designation) {
@@ -76,7 +74,7 @@ class AmountParser {
 
  private:
   struct Quantity {
-    bool whole = true;    // no decimals, no multiplier
+    bool whole = true;    // no decimals: cents may follow in words
     bool scaled = false;  // ends in a multiplier or a scale word
   };
 
@@ -135,7 +133,7 @@ class AmountParser {
         if (const std::size_t size = WordAt(text_, after, multiplier.word)) {
           amount.exponent += multiplier.power;
           pos = after + size;
-          quantity = {.whole = false, .scaled = true};
+          quantity.scaled = true;
           return true;
         }
       }
@@ -256,16 +254,14 @@ class AmountParser {
       end = words->end;
     }
     const std::size_t word = SkipBlanks(text_, end);
-    if (word == end) return;
-    for (std::string_view cent : kCentWords) {
-      if (const std::size_t size = WordAt(text_, word, cent)) {
-        amount.digits.push_back(static_cast<char>('0' + cents / 10));
-        amount.digits.push_back(static_cast<char>('0' + cents % 10));
-        amount.exponent -= 2;
-        pos = word + size;
-        return;
-      }
-    }
+    const std::size_t cent = word > end ? CentWordAt(text_, word) : 0;
+    if (cent == 0) return;
+    // Whole units first: "2 mila" is 2 x 10^3.
+    amount.digits.append(static_cast<std::size_t>(amount.exponent), '0');
+    amount.digits.push_back(static_cast<char>('0' + cents / 10));
+    amount.digits.push_back(static_cast<char>('0' + cents % 10));
+    amount.exponent = -2;
+    pos = word + cent;
   }
 
   std::string_view text_;

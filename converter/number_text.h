@@ -70,20 +70,24 @@ inline constexpr std::string_view AmountFormat = "##,##0.00";
 //    integer part, either the locale's ("1.936,27", "1.000.000" in Italy;
 //    not "1.5", "1.93,6", "1000.000" or "1.") or, in every locale, a space,
 //    U+00A0, U+2007, U+2009 or U+202F before exactly three digits ("1 500
-//    000"), one kind in a number; at most one decimal separator, with
+//    000"), one kind in a number (where the locale's separator is itself a
+//    space, every space is that one kind); at most one decimal separator, with
 //    digits on at least one side ("12," and ",5"; not "," or "-");
 //  - after the digits, optionally a multiplier of `kMultipliers`, blanks
 //    between or none ("150 mila", "2mila", "1,5 milioni"), which "di" may
-//    follow before a designation after it ("1,5 milioni di euro"); or the
+//    follow, blanks around it, before a designation after it ("1,5
+//    milioni di euro"); or the
 //    same amount in words in parentheses, as contracts write it ("100
 //    (cento) euro", "1.250,50 (milleduecentocinquanta/50)"), which must
 //    say the same amount, or the text is not a number;
 //  - after words, optionally cents as cheques write them
 //    ("milleduecentocinquanta/50"), and "di" before a designation after a
 //    scale word ("un milione e mezzo di lire");
-//  - where the currency has `cents_in_words`, after a whole amount and its
-//    designation: "e", 1 or 2 digits or words below cento, "centesimi" (or
-//    "centesimo"): "dodici euro e cinquanta centesimi".
+//  - where the currency has `cents_in_words`, after an amount with no
+//    decimals and after its designation if it has one after it: "e", 1 or
+//    2 digits or words below cento, "centesimi" (or "centesimo"), blanks
+//    between: "dodici euro e cinquanta centesimi", "2 mila euro e 5
+//    centesimi", "euro quattromila e cinque centesimi".
 // Letters may not run on into letters ("12a", "12 euroo", "dodicimilla"),
 // and nothing else may stand after the amount: not an exponent, a radix
 // prefix, a trailing "+" or "-", two multipliers ("12 mila mila") or

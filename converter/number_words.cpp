@@ -117,20 +117,31 @@ bool ElidesItsVowel(Kind kind) {
   return kind == Kind::kTen || kind == Kind::kHundred;
 }
 
+// Whether a morpheme begins at `pos`, whole or without its last vowel.
+bool BeginsMorpheme(std::string_view text, std::size_t pos) {
+  for (const Morpheme& morpheme : MorphemesAt(text, pos)) {
+    const std::size_t drop = ElidesItsVowel(morpheme.kind) ? 1 : 0;
+    const std::string_view stem =
+        morpheme.text.substr(0, morpheme.text.size() - drop);
+    if (FoldedPrefixAt(text, pos, stem)) return true;
+  }
+  return false;
+}
+
 // The morpheme at `pos`. A ten or "cento" without its last vowel comes
-// first when a morpheme that begins with a vowel follows ("vent" + "uno",
-// "cent" + "ottanta"): whole, it would leave "tto" of "centotto" unread.
+// first when a morpheme that begins with a vowel follows, itself perhaps
+// without its own ("vent" + "uno", "cent" + "ottant" + "otto"): whole, it
+// would leave "tto" of "centotto" unread.
 Match MorphemeAt(std::string_view text, std::size_t pos) {
   for (const Morpheme& morpheme : MorphemesAt(text, pos)) {
     if (!ElidesItsVowel(morpheme.kind)) continue;
     const std::string_view stem =
         morpheme.text.substr(0, morpheme.text.size() - 1);
-    const std::size_t size = FoldedPrefixAt(text, pos, stem);
-    if (size == 0) continue;
-    const Match next = LongestAt(text, pos + size);
-    if (next.morpheme &&
-        (next.morpheme->text[0] == 'u' || next.morpheme->text[0] == 'o')) {
-      return {&morpheme, size};
+    const std::size_t next = pos + FoldedPrefixAt(text, pos, stem);
+    if (next == pos || next >= text.size()) continue;
+    const char vowel = AsciiLower(text[next]);
+    if ((vowel == 'u' || vowel == 'o') && BeginsMorpheme(text, next)) {
+      return {&morpheme, next - pos};
     }
   }
   return LongestAt(text, pos);
@@ -246,6 +257,13 @@ class Reading {
 
 }  // namespace
 
+std::size_t CentWordAt(std::string_view text, std::size_t pos) {
+  for (std::string_view cent : {"centesimi", "centesimo"}) {
+    if (const std::size_t size = WordAt(text, pos, cent)) return size;
+  }
+  return 0;
+}
+
 std::optional<NumberWords> ReadNumberWords(std::string_view text,
                                            std::size_t pos) {
   Reading reading;
@@ -262,6 +280,10 @@ std::optional<NumberWords> ReadNumberWords(std::string_view text,
       const std::size_t word = SkipBlanks(text, after + and_size);
       if (word > after + and_size && next.TakeAnd()) {
         next_end = next.TakeWord(text, word);
+      }
+      // "quattromila e cinque centesimi": the cents, not the number's.
+      if (next_end && CentWordAt(text, SkipBlanks(text, *next_end))) {
+        next_end.reset();
       }
     } else {
       next_end = next.TakeWord(text, after);

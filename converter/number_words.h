@@ -18,8 +18,11 @@
 // "centottanta"), or keep it ("centoottanta"). Morphemes run together in one
 // word; blanks may stand only before or after a scale word ("dieci mila",
 // "un milione duecentomila"), and " e " only after one, before a smaller
-// group or "mezzo" ("un milione e duecentomila"). "e mezzo" adds half of
-// the scale before it: "un milione e mezzo" is 1.500.000.
+// group or "mezzo" ("un milione e duecentomila"), unless "centesimi"
+// follows that group, which is then the amount's cents ("quattromila e
+// cinque centesimi"). "e mezzo" adds half of the scale before it: "un
+// milione e mezzo" is 1.500.000; "mille" is a scale word too ("mille e
+// cinquecento").
 #ifndef EUROLIRE_CONVERTER_NUMBER_WORDS_H_
 #define EUROLIRE_CONVERTER_NUMBER_WORDS_H_
 
@@ -37,6 +40,9 @@ struct NumberWords {
   // may follow before a currency's name ("un milione di lire").
   bool ends_in_scale = false;
 };
+
+// The length of "centesimi" or "centesimo" at `pos`, as a whole word, or 0.
+std::size_t CentWordAt(std::string_view text, std::size_t pos);
 
 // Reads the number written in words that begins at `pos`, as far as the
 // words go on with it: in "dodici euro" it reads "dodici". Nothing when the

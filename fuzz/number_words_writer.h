@@ -82,11 +82,11 @@ class NumberWordsWriter {
     const bool after = !name.empty() && !before && draw_.ConsumeBool();
     const bool parenthesized = draw_.ConsumeBool();
     // 0: "/NN" after the words; 1 and 2: "e NN centesimi" and "e <words>
-    // centesimi" after the designation, where the currency allows it.
+    // centesimi" after the designation if any, where the currency allows
+    // it.
     const int cents_form = draw_.ConsumeIntegralInRange(0, 2);
     const bool cents_apart = cents > 0 && cents_form > 0 &&
-                             c.currency.cents_in_words && (before || after) &&
-                             !parenthesized;
+                             c.currency.cents_in_words && !parenthesized;
     const bool cheque = !cents_apart && (cents > 0 || draw_.ConsumeBool());
     std::string separator;  // grouping the digits before parentheses
     switch (draw_.ConsumeIntegralInRange(0, 2)) {

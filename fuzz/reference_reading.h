@@ -8,8 +8,8 @@
 // reads the core's own tables of designations and multipliers, so a word
 // added there is read here too. It reads numbers in digits only: where the
 // number, its cents or the words in parentheses after its digits are in
-// words, or where the header leaves a form open, it says it does not know
-// (the fuzz target's round trip of number words covers words).
+// words, it says it does not know (the fuzz target's round trip of number
+// words covers words).
 #ifndef EUROLIRE_FUZZ_REFERENCE_READING_H_
 #define EUROLIRE_FUZZ_REFERENCE_READING_H_
 
@@ -148,16 +148,13 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
   PeelBlanks(text, false);
   std::string sign;
   bool designated = PeelFront(text, sign, c);
-  // A form the header leaves open: a number to the grammar here, but the
-  // core may read it either way.
-  bool unsettled = false;
 
-  // "e", one or two digits, "centesimi": two digits of cents. Whether "e"
-  // and "centesimi" need blanks where no letters meet ("12 €e 5") is open.
+  // "e", one or two digits, "centesimi", blanks between: two digits of
+  // cents.
   std::string cents;
   if (c.currency.cents_in_words && (PeelWord(text, "centesimi", false) ||
                                     PeelWord(text, "centesimo", false))) {
-    unsettled |= !PeelBlanks(text, false);
+    if (!PeelBlanks(text, false)) return no_number;
     const std::size_t digits =
         text.size() -
         std::min(text.size(), text.find_last_not_of("0123456789") + 1);
@@ -166,9 +163,10 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
     cents = std::string(2 - digits, '0') +
             std::string(text.substr(text.size() - digits));
     text.remove_suffix(digits);
-    unsettled |= !PeelBlanks(text, false);
-    if (!PeelWord(text, "e", false)) return no_number;
-    unsettled |= !PeelBlanks(text, false);
+    if (!PeelBlanks(text, false) || !PeelWord(text, "e", false) ||
+        !PeelBlanks(text, false)) {
+      return no_number;
+    }
   }
   bool designated_after = false;
   bool spaced = false;  // blanks before the designation after the number
@@ -177,15 +175,9 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
     designated = designated_after = true;
     spaced = PeelBlanks(text, false);
   }
-  // "after a whole amount and its designation": whether "3 e 5 centesimi",
-  // with no designation, is one is open.
-  unsettled |= !cents.empty() && !designated;
-  // As with "e", whether "di" needs a blank before "€" is open.
+  // "di", blanks around it, before a designation after the number.
   const bool di = designated_after && PeelWord(text, "di", false);
-  if (di) {
-    unsettled |= !spaced;
-    PeelBlanks(text, false);
-  }
+  if (di && (!spaced || !PeelBlanks(text, false))) return no_number;
   int power = 0;  // above 0 for every multiplier
   for (const Multiplier& multiplier : kMultipliers) {
     if (power == 0 && PeelWord(text, multiplier.word, false)) {
@@ -193,9 +185,8 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
       PeelBlanks(text, false);
     }
   }
-  const bool multiplied = power > 0;
   if (InWords(text, c)) return unknown;
-  if (di && !multiplied) return no_number;
+  if (di && power == 0) return no_number;
 
   // What is left must be digits, grouped where they group thousands by the
   // locale's separator or by spaces, one kind in a number, and at most one
@@ -236,7 +227,7 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
 
   std::string integer, fraction;
   std::size_t i = 0;
-  bool by_locale = false, by_space = false, by_locale_space = false;
+  bool by_locale = false, by_space = false;
   for (; i < tokens.size() && tokens[i].kind != Kind::kPoint; ++i) {
     if ((tokens[i].kind == Kind::kDigits) != (i % 2 == 0)) return no_number;
     const std::size_t size = tokens[i].text.size();
@@ -248,14 +239,10 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
       by_locale |= tokens[i].kind == Kind::kGroup;
       by_space |= tokens[i].kind == Kind::kSpace &&
                   tokens[i].text != c.grouping_separator;
-      by_locale_space |= tokens[i].text == c.grouping_separator;
     }
   }
   if (i % 2 == 0 && i > 0) return no_number;  // ends with a separator
   if (by_locale && by_space) return no_number;
-  // Where the locale groups by a space, whether that space and the others
-  // are one kind or two is open.
-  unsettled |= locale_groups_by_space && by_locale_space && by_space;
   const bool point = i < tokens.size();
   if (point && ++i < tokens.size() && tokens[i].kind == Kind::kDigits) {
     fraction = tokens[i++].text;
@@ -263,10 +250,9 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
   if (i != tokens.size() || (integer.empty() && fraction.empty())) {
     return no_number;
   }
-  // Whether "e ... centesimi" may follow an amount with a decimal separator
-  // or a multiplier ("3,00 euro e 5 centesimi", "2 mila euro e 5
-  // centesimi"), whole amounts both, is open.
-  unsettled |= !cents.empty() && (point || multiplied);
+  // Cents in words follow no decimal separator: "3,00 euro e 5 centesimi"
+  // is no number, "2 mila euro e 5 centesimi" is.
+  if (!cents.empty() && point) return no_number;
 
   const std::string plain =
       cents.empty() ? sign + (integer.empty() ? "0" : integer) + "." +
@@ -274,7 +260,6 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
                     : sign + integer + std::string(power, '0') + "." + cents;
   const double value = std::strtod(plain.c_str(), nullptr);
   if (std::isinf(value)) return no_number;  // beyond the largest double
-  if (unsettled) return unknown;
   return {.value = value};
 }
 
