@@ -46,14 +46,18 @@ void BufferedOutput::Write(std::string_view piece) {
   if (buffer_.size() + piece.size() > kBlockSize) Flush();
   if (failed_) return;
   if (each_piece_ || piece.size() > kBlockSize) {
-    failed_ = !output_.Write(piece);
+    failed_ = !Send(piece);
   } else {
     buffer_ += piece;
   }
 }
 
+bool BufferedOutput::Send(std::string_view bytes) {
+  return verbatim_ ? output_.WriteVerbatim(bytes) : output_.Write(bytes);
+}
+
 bool BufferedOutput::Flush() {
-  if (!failed_ && !buffer_.empty()) failed_ = !output_.Write(buffer_);
+  if (!failed_ && !buffer_.empty()) failed_ = !Send(buffer_);
   buffer_.clear();
   return !failed_;
 }

@@ -6,6 +6,7 @@
 #define EUROLIRE_CLI_BYTE_STREAMS_H_
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,9 +30,20 @@ class ByteOutput {
   // whole lines and messages, so `bytes` never ends inside a UTF-8
   // character.
   virtual bool Write(std::string_view bytes) = 0;
+  // Writes a document's own bytes as they are, its line endings included,
+  // where `Write` may write the command line's "\n" the platform's way.
+  virtual bool WriteVerbatim(std::string_view bytes) { return Write(bytes); }
   // A terminal or a console, which shows each message as it comes; a file
   // or a pipe gets them in blocks.
   virtual bool IsInteractive() const { return false; }
+};
+
+// Files by name, as the platform names them, in UTF-8.
+class ByteFiles {
+ public:
+  virtual ~ByteFiles() = default;
+  // The file's bytes, or nothing when it cannot be opened for reading.
+  virtual std::unique_ptr<ByteInput> Open(std::string_view name) = 0;
 };
 
 // `ByteInput` line by line.
@@ -57,6 +69,9 @@ class BufferedOutput {
  public:
   BufferedOutput(ByteOutput& output, bool each_piece);
 
+  // From now on, writes a document's bytes as they are (`WriteVerbatim`).
+  void SetVerbatim() { verbatim_ = true; }
+
   // Appends one piece (a line, a message); a piece is never cut between two
   // writes. Once a write has failed, the rest is dropped.
   void Write(std::string_view piece);
@@ -65,8 +80,11 @@ class BufferedOutput {
   bool failed() const { return failed_; }
 
  private:
+  bool Send(std::string_view bytes);
+
   ByteOutput& output_;
   bool each_piece_;
+  bool verbatim_ = false;
   bool failed_ = false;
   std::string buffer_;
 };

@@ -2,12 +2,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "cli/quoted_text.h"
+#include "converter/amounts_in_text.h"
 #include "converter/conversion.h"
 #include "converter/run_time_error.h"
 #include "form/product.h"
@@ -22,12 +24,13 @@ constexpr std::string_view kTryHelp = "Prova 'eurolire --help'.\n";
 struct Request {
   bool help = false;
   bool version = false;
+  bool text = false;  // --testo: whole texts, `amounts` being files
   std::optional<Field> source;
   std::vector<std::string_view> amounts;
   std::string problem;  // why the arguments make no sense, if they don't
 };
 
-enum class Option { kHelp, kVersion, kEuro, kLire };
+enum class Option { kHelp, kVersion, kEuro, kLire, kText };
 
 // The program's own options; --euro and --lire may also carry an amount
 // after "=".
@@ -35,11 +38,10 @@ struct OwnOption {
   std::string_view name;
   Option option;
 };
-constexpr OwnOption kOwnOptions[] = {{"--help", Option::kHelp},
-                                     {"-h", Option::kHelp},
-                                     {"--version", Option::kVersion},
-                                     {"--euro", Option::kEuro},
-                                     {"--lire", Option::kLire}};
+constexpr OwnOption kOwnOptions[] = {
+    {"--help", Option::kHelp},       {"-h", Option::kHelp},
+    {"--version", Option::kVersion}, {"--euro", Option::kEuro},
+    {"--lire", Option::kLire},       {"--testo", Option::kText}};
 
 std::optional<Option> FindOwnOption(std::string_view argument) {
   for (const OwnOption& own : kOwnOptions) {
@@ -82,6 +84,9 @@ Request Parse(const std::vector<std::string_view>& arguments) {
           case Option::kVersion:
             request.version = true;
             break;
+          case Option::kText:
+            request.text = true;
+            break;
           case Option::kEuro:
           case Option::kLire:
             SetSource(request,
@@ -103,18 +108,21 @@ Request Parse(const std::vector<std::string_view>& arguments) {
     }
     request.amounts.push_back(argument);
   }
-  if (request.problem.empty() && !request.source) {
+  if (request.problem.empty() && request.text && request.source) {
+    request.problem = "--testo non va con --euro o --lire";
+  }
+  if (request.problem.empty() && !request.source && !request.text) {
     request.problem = "manca --euro o --lire";
   }
   return request;
 }
 
-// "a, b o c": the signs a field reads, as the help lists them.
-std::string SignList(std::span<const std::string_view> signs) {
+// "a, b o c": the designations a field reads, as the help lists them.
+std::string DesignationList(std::span<const std::string_view> designations) {
   std::string list;
-  for (std::size_t i = 0; i < signs.size(); ++i) {
-    if (i > 0) list += i + 1 == signs.size() ? " o " : ", ";
-    list += signs[i];
+  for (std::size_t i = 0; i < designations.size(); ++i) {
+    if (i > 0) list += i + 1 == designations.size() ? " o " : ", ";
+    list += designations[i];
   }
   return list;
 }
@@ -126,6 +134,7 @@ std::string HelpText(const NumberConventions& conventions,
   const std::string example =
       FormatAmount(12 * kLirePerEuro, AmountFormat, conventions);
   return "Uso: eurolire [--euro | --lire] [IMPORTO...]\n"
+         "     eurolire --testo [FILE...]\n"
          "Converte tra euro e lire al cambio irrevocabile di " +
          rate + " lire per euro.\n" +
          (window_program.empty()
@@ -136,28 +145,35 @@ std::string HelpText(const NumberConventions& conventions,
          "\n"
          "  --euro IMPORTO...  converte importi in euro in lire\n"
          "  --lire IMPORTO...  converte importi in lire in euro\n"
+         "  --testo FILE...    scrive accanto a ogni importo in lire o in "
+         "euro\n"
+         "                     dei testi il suo controvalore: lire 850.000\n"
+         "                     diventa lire 850.000 (€ 438,99)\n"
          "  -h, --help         mostra questo aiuto ed esce\n"
          "  --version          mostra la versione ed esce\n"
          "\n"
          "Senza IMPORTO, --euro e --lire leggono dallo standard input un\n"
          "importo per riga e scrivono una riga per ciascuno, vuota se\n"
-         "l'importo non si converte. Gli importi si leggono e si scrivono\n"
+         "l'importo non si converte; senza FILE, o con -, --testo legge lo\n"
+         "standard input. --testo converte gli importi che hanno il nome o\n"
+         "il simbolo della valuta e lascia il resto del testo com'è. Gli "
+         "importi si leggono e si scrivono\n"
          "come li scrive il locale (LC_ALL, LC_NUMERIC, LANG): 12 euro\n"
          "danno " +
          example +
          " lire, arrotondate al centesimo.\n"
-         "Un importo può avere il simbolo della sua valuta, prima del numero\n"
-         "(" +
-         SignList(kEuroSignsBefore) + " per gli euro; " +
-         SignList(kLireSignsBefore) +
-         " per le lire)\n"
-         "o dopo (" +
-         SignList(kEuroSignsAfter) + " per gli euro; " +
-         SignList(kLireSignsAfter) +
-         " per le lire).\n"
+         "Un importo può avere il nome o il simbolo della sua valuta, prima o\n"
+         "dopo il numero: " +
+         DesignationList(kEuroDesignations) + " per gli euro;\n" +
+         DesignationList(kLireDesignations) +
+         " per le lire.\n"
+         "Si scrive come nei documenti: 150 mila lire, 1,5 milioni di euro,\n"
+         "1 500 000, lire cinquecentomila, un milione e mezzo di lire,\n"
+         "euro 1.250,50 (milleduecentocinquanta/50), dodici euro e cinquanta\n"
+         "centesimi.\n"
          "\n"
          "Stato di uscita: 0 se ogni importo è convertito, 1 se uno non lo\n"
-         "è, 2 se gli argomenti sono sbagliati.\n";
+         "è, 2 se gli argomenti sono sbagliati o un file non si legge.\n";
 }
 
 // Converts the amounts of one run, writing one line per amount.
@@ -243,8 +259,51 @@ int ConvertAll(const Request& request, const NumberConventions& conventions,
   return conversion.all_converted() ? kExitSuccess : kExitNotConverted;
 }
 
+// Reads `input` to its end into `converter`; false when a read failed.
+bool ConvertFile(ByteInput& input, TextConverter& converter) {
+  std::string block(64 * 1024, '\0');
+  for (;;) {
+    const std::optional<std::size_t> read =
+        input.Read(block.data(), block.size());
+    if (!read) return false;
+    if (*read == 0) return true;
+    converter.Take(std::string_view(block).substr(0, *read));
+  }
+}
+
+// --testo: each file, or standard input, with every amount's equivalent
+// beside it, streamed; a file that cannot be read is named, and the others
+// still convert.
+int ConvertTexts(const Request& request, const NumberConventions& conventions,
+                 ByteInput& in, ByteFiles& files, BufferedOutput& out,
+                 BufferedOutput& err) {
+  out.SetVerbatim();
+  TextConverter converter(conventions,
+                          [&out](std::string_view piece) { out.Write(piece); });
+  std::vector<std::string_view> names = request.amounts;
+  if (names.empty()) names.push_back("-");
+  int status = kExitSuccess;
+  for (std::string_view name : names) {
+    std::unique_ptr<ByteInput> file;
+    if (name != "-") file = files.Open(name);
+    const bool read =
+        (name == "-" || file) && ConvertFile(file ? *file : in, converter);
+    // Amounts do not run from one file into the next.
+    converter.Finish();
+    if (!read) {
+      err.Write("eurolire: impossibile leggere " +
+                (name == "-" ? std::string("lo standard input") : Quote(name)) +
+                "\n");
+      status = kExitUsage;
+    }
+    if (out.failed()) break;
+  }
+  if (!Flushed(out, err)) return kExitNotConverted;
+  return status;
+}
+
 int Run(const std::vector<std::string_view>& arguments,
-        const NumberConventions& conventions, ByteInput& in,
+        const NumberConventions& conventions, ByteInput& in, ByteFiles& files,
         BufferedOutput& out, BufferedOutput& err,
         std::string_view window_program) {
   const Request request = Parse(arguments);
@@ -256,6 +315,9 @@ int Run(const std::vector<std::string_view>& arguments,
   if (!request.problem.empty()) {
     err.Write("eurolire: " + request.problem + '\n' + std::string(kTryHelp));
     return kExitUsage;
+  }
+  if (request.text) {
+    return ConvertTexts(request, conventions, in, files, out, err);
   }
   return ConvertAll(request, conventions, in, out, err);
 }
@@ -275,12 +337,12 @@ bool LooksLikeOption(std::string_view argument) {
 
 int RunCommandLine(const std::vector<std::string_view>& arguments,
                    const NumberConventions& conventions, ByteInput& in,
-                   ByteOutput& out, ByteOutput& err,
+                   ByteOutput& out, ByteOutput& err, ByteFiles& files,
                    std::string_view window_program) {
   BufferedOutput buffered_out(out, false);
   BufferedOutput buffered_err(err, err.IsInteractive());
-  const int status = Run(arguments, conventions, in, buffered_out, buffered_err,
-                         window_program);
+  const int status = Run(arguments, conventions, in, files, buffered_out,
+                         buffered_err, window_program);
   buffered_err.Flush();
   return status;
 }

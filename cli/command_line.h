@@ -1,5 +1,6 @@
 // The converter from a terminal and in scripts: `eurolire --euro 12` prints
-// the lire, `eurolire --lire` converts standard input line by line, and
+// the lire, `eurolire --lire` converts standard input line by line,
+// `eurolire --testo` gives the amounts of whole texts their equivalents, and
 // `--help` and `--version` answer. Standard C++ only, so it needs no display
 // and the window's start pays nothing for it. Reading, rounding and
 // formatting are the window's (converter/conversion.h).
@@ -22,7 +23,7 @@ inline constexpr int kExitNotConverted = 1;
 inline constexpr int kExitUsage = 2;
 
 // True for the command line's own options: --help, -h, --version, --euro,
-// --lire, and --euro=AMOUNT or --lire=AMOUNT.
+// --lire, --testo, and --euro=AMOUNT or --lire=AMOUNT.
 bool IsOwnOption(std::string_view argument);
 
 // True for what the command line takes for an option rather than an amount:
@@ -36,6 +37,10 @@ bool LooksLikeOption(std::string_view argument);
 //   and printed on a line of its own.
 // - No amount: `in`, one amount a line (a final "\r" dropped, an
 //   empty line being no number), one output line per input line.
+// - --testo and file names (`files`; "-" or none is `in`): each text
+//   written to `out` as it is but for every amount's equivalent beside it
+//   (converter/amounts_in_text.h), streamed; a file that cannot be read is
+//   named on `err`, the others still convert, and the status is kExitUsage.
 // An amount that is not a number, or whose conversion is beyond the largest
 // double, gets an empty output line and a message on `err` naming it (and
 // its line on `in`); the others still convert, and the status is
@@ -46,7 +51,7 @@ bool LooksLikeOption(std::string_view argument);
 // `window_program`, if given, as the program that opens the window.
 int RunCommandLine(const std::vector<std::string_view>& arguments,
                    const NumberConventions& conventions, ByteInput& in,
-                   ByteOutput& out, ByteOutput& err,
+                   ByteOutput& out, ByteOutput& err, ByteFiles& files,
                    std::string_view window_program = {});
 
 }  // namespace eurolire

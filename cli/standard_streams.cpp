@@ -10,6 +10,17 @@
 #include "cli/locale_conventions.h"
 
 namespace eurolire {
+namespace {
+
+// Files named on the command line, opened as they are read.
+class NamedFiles : public ByteFiles {
+ public:
+  std::unique_ptr<ByteInput> Open(std::string_view name) override {
+    return FileInput::Open(std::string(name).c_str());
+  }
+};
+
+}  // namespace
 
 std::unique_ptr<FileInput> FileInput::Open(const char* path) {
   int descriptor;
@@ -51,6 +62,7 @@ int RunCommandLineOn(const std::vector<std::string_view>& arguments,
   FileInput in(handles.in);
   FileOutput out(handles.out);
   FileOutput err(handles.err);
+  NamedFiles files;
   std::optional<NumberConventions> conventions = LocaleConventions();
   if (!conventions) {
     // Amounts read in the wrong conventions convert wrongly ("1.000" would
@@ -60,7 +72,7 @@ int RunCommandLineOn(const std::vector<std::string_view>& arguments,
               "il punto decimale e senza separatore delle migliaia\n");
     conventions = NumberConventions{".", ""};
   }
-  return RunCommandLine(arguments, *conventions, in, out, err,
+  return RunCommandLine(arguments, *conventions, in, out, err, files,
                         EUROLIRE_WINDOW_PROGRAM);
 }
 

@@ -8,10 +8,7 @@
 namespace eurolire {
 
 NumberConventions FieldConventions(Field field, NumberConventions locale) {
-  locale.currency_signs =
-      field == Field::Euro
-          ? CurrencySigns{.before = kEuroSignsBefore, .after = kEuroSignsAfter}
-          : CurrencySigns{.before = kLireSignsBefore, .after = kLireSignsAfter};
+  locale.currency = field == Field::Euro ? kEuroWords : kLireWords;
   return locale;
 }
 

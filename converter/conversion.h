@@ -19,17 +19,21 @@ enum class Field : std::int16_t { Euro = 1, Lire = 2 };
 // Lire per euro, fixed by Council Regulation (EC) 2866/98.
 inline constexpr double kLirePerEuro = 1936.27;
 
-// The signs each field reads around its amounts. Lire: "L.", "Lit." and
-// "ITL" as on deeds and statements, "£" as on Italian price tags, "₤" the
-// lira sign proper. Letters after the number stay "not a number" ("12 EUR").
-inline constexpr std::string_view kEuroSignsBefore[] = {"\u20AC", "EUR"};
-inline constexpr std::string_view kEuroSignsAfter[] = {"\u20AC"};
-inline constexpr std::string_view kLireSignsBefore[] = {
-    "L.", "L", "Lit.", "Lit", "ITL", "\u20A4", "\u00A3"};
-inline constexpr std::string_view kLireSignsAfter[] = {"\u20A4", "\u00A3"};
+// How each currency is named around its amounts, before or after the
+// number. Lire: "L.", "Lit." and "ITL" as on deeds and statements, "£" as
+// on Italian price tags, "₤" the lira sign proper, "lire" and "lira" as
+// laws and newspapers write them.
+inline constexpr std::string_view kEuroDesignations[] = {"\u20AC", "EUR",
+                                                         "euro", "euros"};
+inline constexpr std::string_view kLireDesignations[] = {
+    "L.",     "L",       "Lit.",    "Lit",  "ITL", "\u20A4",
+    "\u00A3", "\u20A4.", "\u00A3.", "lire", "lira"};
+inline constexpr CurrencyWords kEuroWords{.designations = kEuroDesignations,
+                                          .cents_in_words = true};
+inline constexpr CurrencyWords kLireWords{.designations = kLireDesignations};
 
-// `locale`'s conventions with `field`'s currency signs: what that field's
-// text is read with.
+// `locale`'s conventions with `field`'s currency: what that field's text is
+// read with.
 NumberConventions FieldConventions(Field field, NumberConventions locale);
 
 // `amount` in `source`'s currency, in the other currency at `rate` lire per
@@ -39,7 +43,7 @@ NumberConventions FieldConventions(Field field, NumberConventions locale);
 double ConvertAmount(double amount, Field source, CurrencyValue rate);
 
 // The amount that `text` denotes under `conventions` with `source`'s
-// currency signs, converted at the irrevocable rate and written with
+// currency, converted at the irrevocable rate and written with
 // `AmountFormat`: in Italy "12" euros gives "23.235,24" and "L. 1.000.000"
 // lire "516,46". Zero and negative amounts
 // convert too ("-1" euro gives "-1.936,27").

@@ -1,8 +1,9 @@
 // Doubles to and from plain decimal text ("-12.5", "1.5e+03") for the rest
 // of the core: the standard library's from_chars and to_chars where it has
 // them for double, otherwise (emscripten's C++ library, or any build with
-// EUROLIRE_CHARCONV_FALLBACK) fast_float and the C library's printf, made to
-// answer exactly as the standard calls do whatever locale the program set.
+// EUROLIRE_CHARCONV_FALLBACK) fast_float and an exact writer of its own,
+// made to answer exactly as the standard calls do whatever locale the
+// program set.
 #ifndef EUROLIRE_CONVERTER_DOUBLE_CHARS_H_
 #define EUROLIRE_CONVERTER_DOUBLE_CHARS_H_
 

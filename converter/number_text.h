@@ -14,24 +14,37 @@
 
 namespace eurolire {
 
-// The currency signs an amount may carry when read, as UTF-8 strings: those
-// that may stand before the number ("€", "EUR", "L.") and those that may
-// follow it ("€"). ASCII letters in a sign match in any case. The strings
-// viewed must outlive the conventions that hold them (static tables do).
-struct CurrencySigns {
-  std::span<const std::string_view> before;
-  std::span<const std::string_view> after;
+// How amounts of one currency name it. Any of its designations may stand
+// before the number or after it ("€ 12", "12 euro", "L.1.000", "1.000
+// lire"), matched in any case, the longest first ("Lit." rather than "L").
+// The strings viewed must outlive the conventions that hold them (static
+// tables do).
+struct CurrencyWords {
+  std::span<const std::string_view> designations;
+  // Cents may follow in words: "dodici euro e cinquanta centesimi".
+  bool cents_in_words = false;
 };
+
+// A word after a number that multiplies it by 10^power: "150 mila",
+// "1,5 milioni".
+struct Multiplier {
+  std::string_view word;
+  int power;
+};
+inline constexpr Multiplier kMultipliers[] = {
+    {"mila", 3},     {"milione", 6},  {"milioni", 6}, {"mln", 6},
+    {"miliardo", 9}, {"miliardi", 9}, {"mld", 9}};
 
 // A locale's number conventions, as UTF-8 strings of any length (a French
 // locale groups with U+202F, three bytes). The decimal separator must not be
 // empty and the two must differ, or a written amount may not read back as
-// itself; an empty grouping separator turns grouping off. The currency
-// signs are the reading field's (none by default); writing ignores them.
+// itself; an empty grouping separator turns the locale's grouping off
+// (spaces still group). The currency is the reading field's (none by
+// default); writing ignores it.
 struct NumberConventions {
   std::string decimal_separator;   // "," in Italy, "." in England
   std::string grouping_separator;  // "." in Italy, "," in England
-  CurrencySigns currency_signs{};
+  CurrencyWords currency{};
 };
 
 // An amount times 10,000 in a signed 64-bit integer: four exact decimals.
@@ -43,28 +56,44 @@ struct CurrencyValue {
 // The pattern of every converted amount: grouped thousands, two decimals.
 inline constexpr std::string_view AmountFormat = "##,##0.00";
 
-// True when the whole text reads as a number under `conventions`. Grammar:
-//  - blanks (space, tab, U+00A0, U+202F) may stand before and after the
-//    number, never inside it;
-//  - an optional "+" or "-" stands right before the first digit or decimal
-//    separator, or right before a leading currency sign: "- 5" is not a
-//    number, "-€ 5" and "€ -5" are;
-//  - at most one currency sign of `conventions`, either one of its
-//    `before` signs ahead of the number, blanks between or not ("€ 12",
-//    "L.1.000", "lit. 1.000"), or one of its `after` signs behind it
-//    ("12,50 €"); of two signs that both match, the longer is read ("Lit."
-//    rather than "L"); a sign inside the number, two signs, a sign alone
-//    or another currency's sign are not numbers;
-//  - grouping separators only where they group thousands in the integer
-//    part: in Italy "1.936,27" and "1.000.000" are numbers, while "1.5",
-//    "1.93,6", "1000.000" and "1." are not; where the grouping separator is a
-//    kind of space, an ordinary space groups too ("1 000" in France);
-//  - at most one decimal separator, with digits on at least one side: "12,"
-//    and ",5" are numbers, "," and "-" alone are not;
-//  - no exponents, radix prefixes, trailing "+" or "-", nor letters after
-//    the digits ("12a", "12 EUR");
-//  - a value that rounds beyond the largest double is not a number; one too
-//    small for a double reads as zero.
+// True when the whole text reads as a number under `conventions`, blanks
+// (space, tab, U+00A0, U+202F) before and after. An amount is, in order:
+//  - an optional "+" or "-", right before the number or before a
+//    designation of the currency that stands before it ("-€ 5", "€ -5";
+//    not "- 5");
+//  - at most one designation of `conventions.currency`, before the number
+//    or after it, blanks between or none ("lire 1.000", "660euro",
+//    "1.000 ₤"); a designation alone, two of them or another currency's
+//    are not numbers;
+//  - the number, in digits or in Italian words (converter/number_words.h);
+//  - digits: grouping separators only where they group thousands in the
+//    integer part, either the locale's ("1.936,27", "1.000.000" in Italy;
+//    not "1.5", "1.93,6", "1000.000" or "1.") or, in every locale, a space,
+//    U+00A0, U+2007, U+2009 or U+202F before exactly three digits ("1 500
+//    000"), one kind in a number (where the locale's separator is itself a
+//    space, every space is that one kind); at most one decimal separator, with
+//    digits on at least one side ("12," and ",5"; not "," or "-");
+//  - after the digits, optionally a multiplier of `kMultipliers`, blanks
+//    between or none ("150 mila", "2mila", "1,5 milioni"), which "di" may
+//    follow, blanks around it, before a designation after it ("1,5
+//    milioni di euro"); or the
+//    same amount in words in parentheses, as contracts write it ("100
+//    (cento) euro", "1.250,50 (milleduecentocinquanta/50)"), which must
+//    say the same amount, or the text is not a number;
+//  - after words, optionally cents as cheques write them
+//    ("milleduecentocinquanta/50"), and "di" before a designation after a
+//    scale word ("un milione e mezzo di lire");
+//  - where the currency has `cents_in_words`, after an amount with no
+//    decimals and after its designation if it has one after it: "e", 1 or
+//    2 digits or words below cento, "centesimi" (or "centesimo"), blanks
+//    between: "dodici euro e cinquanta centesimi", "2 mila euro e 5
+//    centesimi", "euro quattromila e cinque centesimi".
+// Letters may not run on into letters ("12a", "12 euroo", "dodicimilla"),
+// and nothing else may stand after the amount: not an exponent, a radix
+// prefix, a trailing "+" or "-", two multipliers ("12 mila mila") or
+// parentheses around it ("(€ 12)", accounting's negative amount). A value
+// that rounds beyond the largest double is not a number; one too small for
+// a double reads as zero.
 // Exactly the texts that `TextToDouble` converts; never throws.
 bool IsNumberText(std::string_view text, const NumberConventions& conventions);
 
@@ -75,14 +104,15 @@ double TextToDouble(std::string_view text,
                     const NumberConventions& conventions);
 
 // The text's leading number, read with "." as the decimal point whatever the
-// conventions: after blanks and an optional leading currency sign of
-// `conventions` (with the "+" or "-" that the grammar above allows around
-// it), an optional "+" or "-", digits, then "." and digits; it stops at the
-// first character that cannot continue that. A text that begins with no
-// number reads as 0; digits beyond the range of a double read as infinity.
+// conventions: after blanks and an optional leading designation of
+// `conventions.currency`, words included (with the "+" or "-" that the
+// grammar above allows around it), an optional "+" or "-", digits, then "."
+// and digits; it stops at the first character that cannot continue that,
+// and reads no multiplier and no number words. A text that begins with no
+// digits reads as 0; digits beyond the range of a double read as infinity.
 // "1.000" reads 1, "0,5" 0, "12a" 12, "1.936,27" 1.936; with the lire
-// field's signs "L. 1.000" reads 1 and "L. -5" -5. Never throws but for
-// memory.
+// field's designations "L. 1.000" and "lire 1.000" read 1, "L. -5" -5 and
+// "lire cinquecentomila" 0. Never throws but for memory.
 double LeadingNumber(std::string_view text,
                      const NumberConventions& conventions);
 

@@ -1,6 +1,7 @@
-// What the fuzz targets share: the locales they draw conventions from and a
-// check that stops the run with a readable report, so libFuzzer keeps the
-// input that broke a property as an artifact.
+// What the fuzz targets share: the locales they draw conventions from, the
+// blanks, spaces and letters of the amount grammar, and a check that stops the
+// run with a readable report, so libFuzzer keeps the input that broke a
+// property as an artifact.
 #ifndef EUROLIRE_FUZZ_FUZZ_CHECK_H_
 #define EUROLIRE_FUZZ_FUZZ_CHECK_H_
 
@@ -24,6 +25,19 @@ inline const std::array<NumberConventions, 6> kConventions = {{
     {"\xD9\xAB", "\xD9\xAC"},  // Arabic: U+066B and U+066C, two bytes each
     {",", ""},                 // grouping turned off
 }};
+
+// The blanks that may surround an amount and its parts, and the spaces that
+// group thousands in every locale, as number_text.h lists them.
+inline constexpr std::array<std::string_view, 4> kBlanks = {
+    " ", "\t", "\xC2\xA0", "\xE2\x80\xAF"};
+inline constexpr std::array<std::string_view, 5> kSpaceLike = {
+    " ", "\xC2\xA0", "\xE2\x80\x87", "\xE2\x80\x89", "\xE2\x80\xAF"};
+
+// The letters of the grammar's words and designations, whose running on into
+// other letters makes a text no number.
+inline bool IsAsciiLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // Printable form of a text that may hold any bytes.
 inline std::string Escaped(std::string_view text) {

@@ -1,19 +1,21 @@
 // libFuzzer target for number text. Reads any bytes as an amount under one of
-// several locales' conventions, with or without a field's currency signs,
-// and holds the reader and the leading-number reading to a second,
-// independent reading of the same grammar; then writes values drawn from the
-// input in the amount format and checks that each text reads back as the cent
-// it shows, as far as a double can tell.
+// several locales' conventions, with no currency or either field's, and holds
+// the reader and the leading-number reading to a second, independent reading
+// of the same grammar (fuzz/reference_reading.h); spells an amount drawn from
+// the input in Italian words (fuzz/number_words_writer.h), in the forms
+// documents write, and checks that the reader reads that very amount; then
+// writes values drawn from the input in the amount format and checks that
+// each text reads back as the cent it shows, as far as a double can tell.
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,8 @@
 #include "converter/number_text.h"
 #include "converter/run_time_error.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/number_words_writer.h"
+#include "fuzz/reference_reading.h"
 
 namespace eurolire::fuzz {
 namespace {
@@ -30,202 +34,28 @@ namespace {
 static_assert(std::numeric_limits<long double>::digits >= 64,
               "the cent checks need an 80-bit long double");
 
-constexpr std::array<std::string_view, 4> kBlanks = {" ", "\t", "\xC2\xA0",
-                                                     "\xE2\x80\xAF"};
-constexpr std::array<std::string_view, 5> kSpaceLike = {
-    " ", "\xC2\xA0", "\xE2\x80\x87", "\xE2\x80\x89", "\xE2\x80\xAF"};
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool StripBlank(std::string_view& text, bool front) {
-  for (std::string_view blank : kBlanks) {
-    if (front && text.starts_with(blank)) {
-      text.remove_prefix(blank.size());
-      return true;
-    }
-    if (!front && text.ends_with(blank)) {
-      text.remove_suffix(blank.size());
-      return true;
-    }
-  }
-  return false;
+// The double in full, for reports.
+std::string Shown(double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.17g", value);
+  return text;
 }
 
-std::string Lowered(std::string_view text) {
-  std::string lowered(text);
-  for (char& ch : lowered) {
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-  }
-  return lowered;
-}
-
-// Removes a leading "+" or "-", telling which.
-bool StripPlusMinus(std::string_view& text, std::string& sign) {
-  if (text.empty() || (text[0] != '+' && text[0] != '-')) return false;
-  if (text[0] == '-') sign = "-";
-  text.remove_prefix(1);
-  return true;
-}
-
-// Removes the longest of `signs` that the text starts with, in any case.
-bool StripCurrencySign(std::string_view& text,
-                       std::span<const std::string_view> signs) {
-  const std::string lowered = Lowered(text);
-  std::size_t longest = 0;
-  for (std::string_view candidate : signs) {
-    if (lowered.starts_with(Lowered(candidate))) {
-      longest = std::max(longest, candidate.size());
-    }
-  }
-  text.remove_prefix(longest);
-  return longest > 0;
-}
-
-// Removes what may stand before the digits once leading blanks are gone: a
-// "+" or "-" and a leading currency sign, in either order, blanks after the
-// sign. True when there was a currency sign.
-bool StripPrefix(std::string_view& text, std::string& sign,
-                 const NumberConventions& c) {
-  const bool plus_minus = StripPlusMinus(text, sign);
-  if (!StripCurrencySign(text, c.currency_signs.before)) return false;
-  while (StripBlank(text, true)) {
-  }
-  if (!plus_minus) StripPlusMinus(text, sign);
-  return true;
-}
-
-// The number a text denotes by the grammar stated in number_text.h, as plain
-// ASCII ("-1234.5") for strtod, or nullopt when it is not a number. Written
-// apart from the core's single-pass reader: it peels the currency sign off
-// either end first, cuts the rest into tokens and judges their order
-// afterwards, so a slip in one is unlikely to repeat in the other.
-std::optional<std::string> ReferencePlain(std::string_view text,
-                                          const NumberConventions& c) {
-  while (StripBlank(text, true)) {
-  }
-  while (StripBlank(text, false)) {
-  }
-  std::string sign;
-  if (!StripPrefix(text, sign, c)) {
-    for (std::string_view after : c.currency_signs.after) {
-      if (text.ends_with(after)) {
-        text.remove_suffix(after.size());
-        while (StripBlank(text, false)) {
-        }
-        break;
-      }
-    }
-  }
-  const bool space_groups = std::find(kSpaceLike.begin(), kSpaceLike.end(),
-                                      c.grouping_separator) != kSpaceLike.end();
-
-  enum class Kind { kDigits, kGroup, kPoint };
-  struct Token {
-    Kind kind;
-    std::string digits;
-  };
-  std::vector<Token> tokens;
-  while (!text.empty()) {
-    if (IsDigit(text[0])) {
-      if (tokens.empty() || tokens.back().kind != Kind::kDigits) {
-        tokens.push_back({Kind::kDigits, ""});
-      }
-      tokens.back().digits.push_back(text[0]);
-      text.remove_prefix(1);
-    } else if (!c.decimal_separator.empty() &&
-               text.starts_with(c.decimal_separator)) {
-      tokens.push_back({Kind::kPoint, ""});
-      text.remove_prefix(c.decimal_separator.size());
-    } else if (!c.grouping_separator.empty() &&
-               text.starts_with(c.grouping_separator)) {
-      tokens.push_back({Kind::kGroup, ""});
-      text.remove_prefix(c.grouping_separator.size());
-    } else if (space_groups && text[0] == ' ') {
-      tokens.push_back({Kind::kGroup, ""});
-      text.remove_prefix(1);
-    } else {
-      return std::nullopt;
-    }
-  }
-
-  // Integer part: digit runs joined by grouping separators, starting and
-  // ending with digits; once grouped, 1-3 digits first and 3 in every run
-  // after.
-  std::size_t i = 0;
-  std::string integer;
-  bool grouped = false;
-  while (i < tokens.size() && tokens[i].kind != Kind::kPoint) {
-    const bool digits_expected = (i % 2 == 0);
-    if ((tokens[i].kind == Kind::kDigits) != digits_expected) {
-      return std::nullopt;
-    }
-    if (tokens[i].kind == Kind::kGroup) {
-      grouped = true;
-    } else {
-      integer += tokens[i].digits;
-    }
-    ++i;
-  }
-  if (i % 2 == 0 && i > 0) return std::nullopt;  // ends with a separator
-  if (grouped) {
-    for (std::size_t j = 0; j < i; j += 2) {
-      const std::size_t size = tokens[j].digits.size();
-      if (j == 0 ? size > 3 : size != 3) return std::nullopt;
-    }
-  }
-  std::string fraction;
-  if (i < tokens.size()) {
-    ++i;  // the decimal separator
-    if (i < tokens.size() && tokens[i].kind == Kind::kDigits) {
-      fraction = tokens[i++].digits;
-    }
-    if (i != tokens.size()) return std::nullopt;
-  }
-  if (integer.empty() && fraction.empty()) return std::nullopt;
-  return sign + (integer.empty() ? "0" : integer) +
-         (fraction.empty() ? "" : "." + fraction);
-}
-
-// The reading of `text` by the reference grammar and the C library's strtod
-// (correctly rounded, like the core's reader): nullopt when not a number.
-std::optional<double> ReferenceValue(std::string_view text,
-                                     const NumberConventions& c) {
-  std::optional<std::string> plain = ReferencePlain(text, c);
-  if (!plain) return std::nullopt;
-  const double value = std::strtod(plain->c_str(), nullptr);
-  if (std::isinf(value)) return std::nullopt;  // beyond the largest double
-  return value;
-}
-
-// The leading number as the header states it, read by strtod once the
-// digits and "." it may take are cut out.
-double ReferenceLeading(std::string_view text, const NumberConventions& c) {
-  while (StripBlank(text, true)) {
-  }
-  std::string sign;
-  StripPrefix(text, sign, c);
-  const std::size_t digits = text.find_first_not_of("0123456789");
-  std::size_t end = std::min(digits, text.size());
-  if (end < text.size() && text[end] == '.') {
-    end = std::min(text.find_first_not_of("0123456789", end + 1), text.size());
-  }
-  return std::strtod((sign + "0" + std::string(text.substr(0, end))).c_str(),
-                     nullptr);
-}
-
+// Holds IsNumberText, TextToDouble and LeadingNumber to the reference
+// reading; where the number is in words, to each other.
 void CheckReading(std::string_view text, const NumberConventions& c) {
   const double leading = LeadingNumber(text, c);
   const double expected_leading = ReferenceLeading(text, c);
   Check(leading == expected_leading || (leading == 0 && expected_leading == 0),
         [&] {
           return "LeadingNumber(\"" + Escaped(text) +
-                 "\") = " + std::to_string(leading) + ", the grammar says " +
-                 std::to_string(expected_leading);
+                 "\") = " + Shown(leading) + ", the grammar says " +
+                 Shown(expected_leading);
         });
 
-  const std::optional<double> expected = ReferenceValue(text, c);
+  const ReferenceVerdict expected = ReferenceReading(text, c);
   const bool is_number = IsNumberText(text, c);
-  Check(is_number == expected.has_value(), [&] {
+  Check(!expected.known || is_number == expected.value.has_value(), [&] {
     return "IsNumberText(\"" + Escaped(text) + "\") is " +
            (is_number ? "true" : "false") + ", the grammar says otherwise";
   });
@@ -237,11 +67,12 @@ void CheckReading(std::string_view text, const NumberConventions& c) {
     Check(std::isfinite(value), [&] {
       return "TextToDouble(\"" + Escaped(text) + "\") is not finite";
     });
-    Check(value == *expected && std::signbit(value) == std::signbit(*expected),
+    Check(!expected.known ||
+              (value == *expected.value &&
+               std::signbit(value) == std::signbit(*expected.value)),
           [&] {
-            return "TextToDouble(\"" + Escaped(text) +
-                   "\") = " + std::to_string(value) + ", strtod reads " +
-                   std::to_string(*expected);
+            return "TextToDouble(\"" + Escaped(text) + "\") = " + Shown(value) +
+                   ", strtod reads " + Shown(*expected.value);
           });
   } catch (const TypeMismatchError&) {
     Check(!is_number, [&] {
@@ -250,15 +81,28 @@ void CheckReading(std::string_view text, const NumberConventions& c) {
   }
 }
 
-// `digits` grouped by threes with the locale's separator.
-std::string Grouped(std::uint64_t whole, const NumberConventions& c) {
-  const std::string digits = std::to_string(whole);
-  std::string text;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) text += c.grouping_separator;
-    text.push_back(digits[i]);
-  }
-  return text;
+// Writes an amount in words in a form documents use, and checks that the
+// core reads exactly that amount back, and that digits beside the words of
+// another amount are no number.
+void CheckWordsRoundTrip(FuzzedDataProvider& draw, const NumberConventions& c) {
+  const AmountInWords amount = NumberWordsWriter(draw).WriteAmount(c);
+  const std::string& text = amount.text;
+  Check(IsNumberText(text, c), [&] {
+    return "IsNumberText(\"" + Escaped(text) + "\") is false, not " +
+           amount.exact;
+  });
+  const double value = TextToDouble(text, c);
+  const double expected = std::strtod(amount.exact.c_str(), nullptr);
+  Check(value == expected && std::signbit(value) == std::signbit(expected),
+        [&] {
+          return "TextToDouble(\"" + Escaped(text) + "\") = " + Shown(value) +
+                 ", not " + amount.exact;
+        });
+  CheckReading(text, c);
+  Check(amount.mismatched.empty() || !IsNumberText(amount.mismatched, c), [&] {
+    return "IsNumberText(\"" + Escaped(amount.mismatched) +
+           "\") is true: its digits and words differ";
+  });
 }
 
 // How `cents` cents are written in the amount format.
@@ -266,7 +110,7 @@ std::string CentsText(std::uint64_t cents, bool negative,
                       const NumberConventions& c) {
   const std::uint64_t fraction = cents % 100;
   return std::string(negative && cents > 0 ? "-" : "") +
-         Grouped(cents / 100, c) + c.decimal_separator +
+         Grouped(cents / 100, c.grouping_separator) + c.decimal_separator +
          static_cast<char>('0' + fraction / 10) +
          static_cast<char>('0' + fraction % 10);
 }
@@ -354,22 +198,25 @@ void CheckWriting(double x, const NumberConventions& c) {
 }  // namespace
 }  // namespace eurolire::fuzz
 
-// Input: one byte choosing the conventions and the currency signs (none, the
-// euro field's or the lire field's), then the text.
+// Input: one byte choosing the conventions and the currency (none, the euro
+// field's or the lire field's), then the text; the round trip draws its
+// amount and its style from the same bytes, from the end.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   using namespace eurolire;
   using namespace eurolire::fuzz;
   if (size == 0) return 0;
   const NumberConventions& locale = kConventions[data[0] % kConventions.size()];
-  const int signs = data[0] / kConventions.size() % 3;
+  const int currency = data[0] / kConventions.size() % 3;
   const NumberConventions c =
-      signs == 0
+      currency == 0
           ? locale
-          : FieldConventions(signs == 1 ? Field::Euro : Field::Lire, locale);
+          : FieldConventions(currency == 1 ? Field::Euro : Field::Lire, locale);
   const std::string_view text(reinterpret_cast<const char*>(data + 1),
                               size - 1);
   CheckReading(text, c);
+  FuzzedDataProvider draw(data, size);
+  CheckWordsRoundTrip(draw, c);
 
   // Values to write: the text's own value and the converter's products of
   // it, any bit pattern (subnormals, the largest double, NaN), and

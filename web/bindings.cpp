@@ -1,12 +1,14 @@
-// The page's entry into the converter, through embind: Form1, and the one
-// policy for separators the converter cannot work with, as the page's script
-// sees them.
+// The page's entry into the converter, through embind: Form1, the one policy
+// for separators the converter cannot work with, as the page's script sees
+// them, and the equivalents of the amounts in a text.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
+#include "converter/amounts_in_text.h"
 #include "form/sound_conventions.h"
 #include "web/form1.h"
 
@@ -31,11 +33,33 @@ emscripten::val SoundConventions(std::string decimal_separator,
   return conventions;
 }
 
+// `text` in pieces that take turns, text and inserted equivalent, from the
+// text's start to its end: the page marks each insertion.
+emscripten::val Equivalents(std::string text, std::string decimal_separator,
+                            std::string grouping_separator) {
+  const eurolire::NumberConventions locale{std::move(decimal_separator),
+                                           std::move(grouping_separator)};
+  emscripten::val pieces = emscripten::val::array();
+  std::size_t copied = 0;
+  for (const eurolire::AmountInText& amount :
+       eurolire::FindAmounts(text, locale)) {
+    if (std::optional<std::string> equivalent =
+            eurolire::EquivalentOf(amount, locale)) {
+      pieces.call<void>("push", text.substr(copied, amount.end - copied));
+      pieces.call<void>("push", *equivalent);
+      copied = amount.end;
+    }
+  }
+  pieces.call<void>("push", text.substr(copied));
+  return pieces;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(eurolire) {
   using eurolire::Form1;
   emscripten::function("SoundConventions", &SoundConventions);
+  emscripten::function("Equivalents", &Equivalents);
   emscripten::class_<Form1>("Form1")
       .constructor(&NewForm1, emscripten::allow_raw_pointers())
       .function("Show", &Form1::Show)

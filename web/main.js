@@ -32,6 +32,8 @@
         .addEventListener('close', () => form.ReportClosed());
     const lireFirst = document.activeElement === lire;
     show(lireFirst ? euro : lire, form.Show(euro.value, lire.value, lireFirst));
+    makeTextConverter((text) => module.Equivalents(
+        text, conventions.decimal, conventions.grouping));
     // What the start-up benchmark measures to.
     performance.mark('eurolire-ready');
   }).catch(() => {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -46,6 +47,10 @@ class HandleOutput : public ByteOutput {
       lines.push_back(c);
     }
     return console_ ? WriteToConsole(Utf16(lines)) : WriteToFile(lines);
+  }
+
+  bool WriteVerbatim(std::string_view bytes) override {
+    return console_ ? WriteToConsole(Utf16(bytes)) : WriteToFile(bytes);
   }
 
   bool IsInteractive() const override { return console_; }
@@ -150,6 +155,29 @@ class HandleInput : public ByteInput {
   std::size_t unread_ = 0;  // where what `Read` has not handed out begins
 };
 
+// A file opened by name, closed with this.
+class FileInput : public HandleInput {
+ public:
+  explicit FileInput(HANDLE handle) : HandleInput(handle), handle_(handle) {}
+  ~FileInput() override { CloseHandle(handle_); }
+  FileInput(const FileInput&) = delete;
+  FileInput& operator=(const FileInput&) = delete;
+
+ private:
+  HANDLE handle_;
+};
+
+class NamedFiles : public ByteFiles {
+ public:
+  std::unique_ptr<ByteInput> Open(std::string_view name) override {
+    const HANDLE handle = CreateFileW(
+        Utf16(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<FileInput>(handle);
+  }
+};
+
 HANDLE OpenConsole(const wchar_t* name) {
   return CreateFileW(name, GENERIC_READ | GENERIC_WRITE,
                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -186,8 +214,9 @@ int RunCommandLineOn(const std::vector<std::string>& arguments,
   HandleInput in(handles.in);
   HandleOutput out(handles.out);
   HandleOutput err(handles.err);
+  NamedFiles files;
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-  return RunCommandLine(views, LocaleConventions(), in, out, err,
+  return RunCommandLine(views, LocaleConventions(), in, out, err, files,
                         "eurolire.exe");
 }
 

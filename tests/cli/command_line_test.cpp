@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <regex>
 #include <string>
@@ -56,6 +59,18 @@ class StringOutput : public ByteOutput {
   std::string text_;
 };
 
+// Files in memory by name; any other name cannot be opened.
+class StringFiles : public ByteFiles {
+ public:
+  std::map<std::string, std::string, std::less<>> texts;
+
+  std::unique_ptr<ByteInput> Open(std::string_view name) override {
+    const auto file = texts.find(name);
+    if (file == texts.end()) return nullptr;
+    return std::make_unique<StringInput>(file->second);
+  }
+};
+
 struct Outcome {
   int status;
   std::string out;
@@ -64,11 +79,13 @@ struct Outcome {
 
 Outcome RunWith(const std::vector<std::string_view>& arguments,
                 const std::string& input = "",
-                const NumberConventions& conventions = kItalian) {
+                const NumberConventions& conventions = kItalian,
+                StringFiles files = {}) {
   StringInput in(input);
   StringOutput out;
   StringOutput err;
-  const int status = RunCommandLine(arguments, conventions, in, out, err);
+  const int status =
+      RunCommandLine(arguments, conventions, in, out, err, files);
   return {status, out.str(), err.str()};
 }
 
@@ -128,6 +145,14 @@ INSTANTIATE_TEST_SUITE_P(
             0,
             "516,46\n1.000,00\n0,52\n",
             {}},
+        // And as documents write them in words.
+        ConvertCase{"Words",
+                    {"--lire", "lire cinquecentomila"},
+                    "",
+                    true,
+                    0,
+                    "258,23\n",
+                    {}},
         ConvertCase{"EuroSigns",
                     {"--euro", "\u20AC 12,50", "12,50 \u20AC", "EUR 12"},
                     "",
@@ -320,7 +345,8 @@ TEST(CommandLineTest, AFailedWriteIsReportedNotCalledSuccess) {
   FailingOutput out;
   StringInput in("12\n");
   StringOutput err;
-  EXPECT_EQ(RunCommandLine({"--euro"}, kItalian, in, out, err),
+  StringFiles files;
+  EXPECT_EQ(RunCommandLine({"--euro"}, kItalian, in, out, err, files),
             kExitNotConverted);
   EXPECT_NE(err.str().find("scrivere"), std::string::npos) << err.str();
 }
@@ -343,7 +369,8 @@ TEST(CommandLineTest, AFailedReadIsReportedNotTakenForTheEnd) {
     UnreadableInput in(input);
     StringOutput out;
     StringOutput err;
-    EXPECT_EQ(RunCommandLine({"--lire"}, kItalian, in, out, err),
+    StringFiles files;
+    EXPECT_EQ(RunCommandLine({"--lire"}, kItalian, in, out, err, files),
               kExitNotConverted);
     EXPECT_EQ(out.str(), converted);
     EXPECT_NE(err.str().find("leggere"), std::string::npos) << err.str();
@@ -354,7 +381,8 @@ TEST(CommandLineTest, AFailedWriteOfHelpIsReportedToo) {
   FailingOutput out;
   StringInput in;
   StringOutput err;
-  EXPECT_EQ(RunCommandLine({"--help"}, kItalian, in, out, err),
+  StringFiles files;
+  EXPECT_EQ(RunCommandLine({"--help"}, kItalian, in, out, err, files),
             kExitNotConverted);
   EXPECT_NE(err.str().find("scrivere"), std::string::npos) << err.str();
 }
@@ -365,11 +393,24 @@ TEST(CommandLineTest, AFailedWriteStopsReading) {
   for (int i = 0; i < 100'000; ++i) lines += "12\n";
   StringInput in(lines);
   StringOutput err;
-  EXPECT_EQ(RunCommandLine({"--euro"}, kItalian, in, out, err),
+  StringFiles files;
+  EXPECT_EQ(RunCommandLine({"--euro"}, kItalian, in, out, err, files),
             kExitNotConverted);
   // Stopped at the first failed line, not read to the end.
   EXPECT_FALSE(in.eof());
   EXPECT_GT(in.unread(), 0);
+}
+
+TEST(CommandLineTest, TextsGetTheirEquivalentsAndAnUnreadableFileIsNamed) {
+  StringFiles files;
+  files.texts["contratto.txt"] = "canone di lire 850.000 mensili\r\n";
+  const Outcome run = RunWith({"--testo", "contratto.txt", "mancante.txt", "-"},
+                              "Prezzo: euro 12,50.", kItalian, files);
+  EXPECT_EQ(run.status, kExitUsage);
+  EXPECT_EQ(run.out,
+            "canone di lire 850.000 (\u20AC 438,99) mensili\r\n"
+            "Prezzo: euro 12,50 (L. 24.203,38).");
+  EXPECT_NE(run.err.find("\"mancante.txt\""), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"-", &kItalian, std::nullopt},
         ReadCase{"+", &kItalian, std::nullopt},
         ReadCase{"- 5", &kItalian, std::nullopt},
-        ReadCase{"1 000", &kItalian, std::nullopt},
+        ReadCase{"1 000", &kItalian, 1000.0},  // spaces group everywhere
         ReadCase{"1,2,3", &kItalian, std::nullopt},
         ReadCase{"--5", &kItalian, std::nullopt},
         ReadCase{"5-", &kItalian, std::nullopt},

@@ -216,6 +216,7 @@ class PageCases:
                 ('Lire', '0,' + '1' * 398, '0,00'),
                 # An amount as deeds write it, its currency's sign and all.
                 ('Lire', 'L. 1.000.000', '516,46'),
+                ('Lire', 'lire cinquecentomila', '258,23'),
         ]:
             with self.subTest(field=name, pasted=pasted[:12], size=len(pasted)):
                 driver = self.open()
@@ -232,6 +233,42 @@ class PageCases:
                 box.send_keys(SELECT_ALL, '1')
                 self.assertEqual(texts(driver), ('1', '1.936,27') if
                                  name == 'Euro' else ('0,00', '1'))
+
+    def test_a_text_gets_its_equivalents_and_copia_copies_it(self):
+        for text, converted, marks in [
+                ('Il canone di lire 850.000 mensili, da L. 587.500 a L. '
+                 '2.350.000; art. 3 del 1997.\nPrezzo: euro 12,50 '
+                 '(dodici/50).',
+                 'Il canone di lire 850.000 (€ 438,99) mensili, da L. '
+                 '587.500 (€ 303,42) a L. 2.350.000 (€ 1.213,67); art. 3 '
+                 'del 1997.\nPrezzo: euro 12,50 (dodici/50) (L. 24.203,38).',
+                 4),
+        ]:
+            driver = self.open()
+            # Closed at first, so that the page looks as it always has.
+            self.assertFalse(driver.execute_script(
+                "return document.querySelector('#Texts details').open"))
+            driver.execute_script(
+                "document.querySelector('#Texts summary').click()")
+            area = driver.find_element(By.ID, 'Text')
+            area.send_keys('x', Keys.BACKSPACE)
+            driver.execute_script("document.execCommand('insertText',"
+                                  " false, arguments[0])", text)
+            self.assertEqual(driver.execute_script(
+                "const c = document.getElementById('Converted');"
+                "return [c.textContent, c.querySelectorAll('mark').length]"),
+                [converted, marks])
+            driver.find_element(By.ID, 'Copy').send_keys(Keys.ENTER)
+            self.assertTrue(browser.wait_for(lambda: driver.execute_script(
+                "return document.getElementById('CopyStatus').textContent")))
+            # What was copied, pasted over the text: converted once more, it
+            # stays as it is.
+            area.send_keys(SELECT_ALL, Keys.CONTROL + 'v' + Keys.NULL)
+            self.assertEqual(driver.execute_script(
+                "return [document.getElementById('Text').value,"
+                " document.getElementById('Converted').textContent]"),
+                [converted, converted])
+            self.assertEqual(audit(driver), [])
 
     def test_tab_moves_between_the_fields_and_sets_the_direction(self):
         driver = self.open()
@@ -250,10 +287,11 @@ class PageCases:
                 if focus:
                     self.assertEqual(active, focus)
                 else:
-                    # Past the fields, never to Label3: to the browser's
-                    # controls, or round to EURO where there are none.
+                    # Past the fields, never to Label3: to the text
+                    # converter below the window.
                     self.assertNotIn(active, ('Lire', 'Label3'))
-                    self.assertEqual(active == 'Euro', not self.controls)
+                    self.assertEqual(driver.execute_script(
+                        "return document.activeElement.tagName"), 'SUMMARY')
 
     def test_overflow_is_reported_in_italian_and_the_page_goes_on(self):
         for language, lire_start, then in [
@@ -326,6 +364,14 @@ class PageCases:
                         .get_attribute('id') == 'Lire'))
                     type_keys(driver, '1000')
                     self.assertEqual(texts(driver), ('0,52', '1000'))
+                    # The text converter, open with a long line, wraps
+                    # within the screen.
+                    self.assertEqual(driver.execute_script(
+                        "document.querySelector('#Texts details').open = true;"
+                        "const t = document.getElementById('Text');"
+                        "t.value = 'L.' + '1'.repeat(200) + ' euro 5';"
+                        "t.dispatchEvent(new Event('input'));"
+                        "return document.documentElement.scrollWidth"), width)
                     self.assertEqual(driver.get_log('browser'), [])
                 finally:
                     driver.quit()
@@ -445,19 +491,19 @@ class PageCases:
 
 class ChromiumPage(PageCases, unittest.TestCase):
     name, start = 'Chromium', staticmethod(browser.start)
-    console = controls = True
+    console = True
 
 
 class FirefoxPage(PageCases, unittest.TestCase):
     name, start = 'Firefox ESR', browser.Firefox
-    console = controls = True
+    console = True
 
 
 class WebKitPage(PageCases, unittest.TestCase):
-    # MiniBrowser: no console to read, no controls of its own to Tab to;
-    # WebKit keeps the first 2^19 characters of a longer text in a field.
+    # MiniBrowser: no console to read; WebKit keeps the first 2^19
+    # characters of a longer text in a field.
     name, start = 'WebKitGTK', staticmethod(browser.start_webkit)
-    console = controls = False
+    console = False
     longest_text = 1 << 19
 
 

@@ -96,7 +96,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"signs", L"--euro \"\u20AC 12,50\" \"12,50 \u20AC\"", "", 0,
              "24.203,38\r\n24.203,38\r\n", false, false},
         Case{"signs_filter", L"--lire", "L. 1.000.000\r\n\u20AC 12\r\n", 1,
-             "516,46\r\n\r\n", false, true}));
+             "516,46\r\n\r\n", false, true},
+        Case{"words", L"--lire \"lire cinquecentomila\"", "", 0, "258,23\r\n",
+             false, false},
+        // A text keeps its own bytes and line endings.
+        Case{"text", L"--testo", "lire 850.000\r\neuro 12,50\n", 0,
+             "lire 850.000 (\u20AC 438,99)\r\neuro 12,50 (L. 24.203,38)\n",
+             false, false}));
 INSTANTIATE_TEST_SUITE_P(EnglishLocale, CommandLine,
                          ::testing::Values(Case{"euro", L"--euro 12", "", 0,
                                                 "23,235.24\r\n", false, false},

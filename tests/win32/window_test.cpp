@@ -338,6 +338,11 @@ TEST(ItalianLocale, TabMovesBetweenTheFieldsAndLireConvertToEuro) {
   EXPECT_TRUE(
       WaitFor([&] { return program.Text(program.euro()) == L"516,46"; }));
   EXPECT_EQ(program.Text(program.lire()), deed);
+  // And one typed as deeds write it in words.
+  PostMessageW(program.lire(), EM_SETSEL, 0, -1);
+  program.Type(program.lire(), L"lire cinquecentomila");
+  EXPECT_TRUE(
+      WaitFor([&] { return program.Text(program.euro()) == L"258,23"; }));
 }
 
 TEST(ItalianLocale, KeypadDecimalKeyTypesTheLocaleSeparator) {
