@@ -156,12 +156,11 @@ std::string HelpText(const NumberConventions& conventions,
          "importo per riga e scrivono una riga per ciascuno, vuota se\n"
          "l'importo non si converte; senza FILE, o con -, --testo legge lo\n"
          "standard input. --testo converte gli importi che hanno il nome o\n"
-         "il simbolo della valuta e lascia il resto del testo com'è. Gli "
-         "importi si leggono e si scrivono\n"
-         "come li scrive il locale (LC_ALL, LC_NUMERIC, LANG): 12 euro\n"
-         "danno " +
+         "il simbolo della valuta e lascia il resto del testo com'è.\n"
+         "Gli importi si leggono e si scrivono come li scrive il locale\n"
+         "(LC_ALL, LC_NUMERIC, LANG): 12 euro danno " +
          example +
-         " lire, arrotondate al centesimo.\n"
+         " lire,\narrotondate al centesimo.\n"
          "Un importo può avere il nome o il simbolo della sua valuta, prima o\n"
          "dopo il numero: " +
          DesignationList(kEuroDesignations) + " per gli euro;\n" +

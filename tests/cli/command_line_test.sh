@@ -36,7 +36,13 @@ expect lc-numeric 0 23.235,24 \
 expect lire 0 0,52 env LANG=it_IT.UTF-8 "$program" --lire 1000
 expect lire-grouped 0 516,46 env LANG=it_IT.UTF-8 "$program" --lire 1.000.000
 [ ! -s "$scratch/err" ] || fail "lire: wrote to standard error"
-# A locale the system lacks: the C locale's separators, and the user told.
+# A locale the system lacks: a common language's own separators, or else
+# the C locale's, and the user told.
+expect not-generated-it 0 0,52 \
+  env LOCPATH=/nonexistent LANG=it_IT.UTF-8 "$program" --lire 1000
+[ ! -s "$scratch/err" ] || fail "not-generated-it: wrote to standard error"
+expect not-generated-ch 0 "23’235.24" \
+  env LOCPATH=/nonexistent LANG=de_CH.UTF-8 "$program" --euro 12
 expect no-locale 0 23235.24 env LANG=xx_XX.UTF-8 "$program" --euro 12
 grep -q 'il locale xx_XX.UTF-8 non è installato' "$scratch/err" ||
   fail "no-locale: not told"
