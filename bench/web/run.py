@@ -30,6 +30,15 @@ def key(driver, kind, name, code, text=''):
         'windowsVirtualKeyCode': ord(text) if text else 8})
 
 
+def type_and_delete(driver, times):
+    """A 3 typed and taken back, `times` times, where the focus is."""
+    for _ in range(times):
+        key(driver, 'keyDown', '3', 'Digit3', '3')
+        key(driver, 'keyUp', '3', 'Digit3')
+        key(driver, 'rawKeyDown', 'Backspace', 'Backspace')
+        key(driver, 'keyUp', 'Backspace', 'Backspace')
+
+
 driver = browser.start('it-IT')
 try:
     starts, paints = [], []
@@ -63,11 +72,7 @@ try:
         });""")
     driver.find_element('id', 'Euro').send_keys('12')
     driver.execute_script('keystrokes.length = 0')
-    for _ in range(runs):
-        key(driver, 'keyDown', '3', 'Digit3', '3')
-        key(driver, 'keyUp', '3', 'Digit3')
-        key(driver, 'rawKeyDown', 'Backspace', 'Backspace')
-        key(driver, 'keyUp', 'Backspace', 'Backspace')
+    type_and_delete(driver, runs)
     strokes = driver.execute_script('return keystrokes')
     # 123 euros.
     if len(strokes) != runs or any(s[2] != '238.161,21' for s in strokes):
@@ -115,11 +120,7 @@ try:
           updates.push(performance.now() - down[0]);
         });
         return document.querySelectorAll('#Converted mark').length;""")
-    for _ in range(runs):
-        key(driver, 'keyDown', '3', 'Digit3', '3')
-        key(driver, 'keyUp', '3', 'Digit3')
-        key(driver, 'rawKeyDown', 'Backspace', 'Backspace')
-        key(driver, 'keyUp', 'Backspace', 'Backspace')
+    type_and_delete(driver, runs)
     updates = driver.execute_script('return updates')
     print(f'one keystroke in 10 KB of text ({amounts} amounts), key event to '
           f'the converted text rebuilt: {statistics.median(updates):.1f} ms '
