@@ -3,9 +3,7 @@
 // standard output read to the end, and the median, fastest and slowest wall
 // times printed, with what it printed the last time.
 // Usage: command_line_bench RUNS PROGRAM [ARGS...]
-#include <spawn.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,40 +13,25 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "bench/spawned_process.h"
 
 namespace {
 
-std::int64_t MonotonicNanoseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
-}
+using eurolire::bench::MonotonicNanoseconds;
 
 // Runs `argv` once; false when it could not be started or did not exit 0.
 bool Run(char* argv[], double& milliseconds, std::string& output) {
-  int out[2];
-  if (pipe(out) != 0) return false;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, out[0]);
-  pid_t pid = 0;
-  const std::int64_t start = MonotonicNanoseconds();
-  const int spawned =
-      posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(out[1]);
+  const eurolire::bench::SpawnedProcess process = eurolire::bench::Spawn(argv);
+  if (process.pid < 0) return false;
   output.clear();
   char buffer[4096];
-  for (ssize_t n;
-       spawned == 0 && (n = read(out[0], buffer, sizeof buffer)) > 0;) {
+  for (ssize_t n; (n = read(process.output, buffer, sizeof buffer)) > 0;) {
     output.append(buffer, static_cast<std::size_t>(n));
   }
-  close(out[0]);
+  close(process.output);
   int status = 0;
-  if (spawned != 0 || waitpid(pid, &status, 0) != pid) return false;
-  milliseconds = (MonotonicNanoseconds() - start) / 1e6;
+  if (waitpid(process.pid, &status, 0) != process.pid) return false;
+  milliseconds = (MonotonicNanoseconds() - process.start) / 1e6;
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 

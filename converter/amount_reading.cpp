@@ -41,11 +41,11 @@ class AmountParser {
 
   std::optional<AmountRead> Read(std::size_t pos, std::size_t* stopped_at) {
     AmountRead read;
-    bool plus_minus = TakePlusMinus(pos, read.amount);
+    bool plus_minus = TakePlusMinus(text_, pos, read.amount.negative);
     if (const auto designation = DesignationOf(pos, false)) {
       read.currency = designation->currency;
       pos = SkipBlanks(text_, designation->end);
-      if (!plus_minus) TakePlusMinus(pos, read.amount);
+      if (!plus_minus) TakePlusMinus(text_, pos, read.amount.negative);
     }
     Quantity quantity;
     if (!ReadQuantity(pos, read.amount, quantity)) {
@@ -77,14 +77,6 @@ class AmountParser {
     bool whole = true;    // no decimals: cents may follow in words
     bool scaled = false;  // ends in a multiplier or a scale word
   };
-
-  bool TakePlusMinus(std::size_t& pos, DecimalAmount& amount) const {
-    if (pos >= text_.size() || (text_[pos] != '+' && text_[pos] != '-')) {
-      return false;
-    }
-    amount.negative = text_[pos++] == '-';
-    return true;
-  }
 
   std::optional<Designation> DesignationOf(std::size_t pos,
                                            bool after_number) const {

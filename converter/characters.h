@@ -30,6 +30,17 @@ inline std::size_t PrefixAt(std::string_view text, std::size_t pos,
   return prefix.size();
 }
 
+// Moves `pos` past a "+" or "-", telling which in `negative`; false, moving
+// nothing, when there is none.
+inline bool TakePlusMinus(std::string_view text, std::size_t& pos,
+                          bool& negative) {
+  if (pos >= text.size() || (text[pos] != '+' && text[pos] != '-')) {
+    return false;
+  }
+  negative = text[pos++] == '-';
+  return true;
+}
+
 // The length of U+00A0 or U+202F at `pos`, or 0.
 std::size_t WideBlankAt(std::string_view text, std::size_t pos);
 

@@ -25,15 +25,6 @@ std::optional<double> ReadNumber(std::string_view text,
   return ToDouble(read->amount);
 }
 
-// Moves `pos` past a "+" or "-", telling which; false when there is none.
-bool TakePlusMinus(std::string_view text, std::size_t& pos, bool& negative) {
-  if (pos >= text.size() || (text[pos] != '+' && text[pos] != '-')) {
-    return false;
-  }
-  negative = text[pos++] == '-';
-  return true;
-}
-
 }  // namespace
 
 bool IsNumberText(std::string_view text, const NumberConventions& conventions) {

@@ -6,9 +6,7 @@
 // (bench/startup/run.sh starts Xvfb).
 // Usage: startup_bench RUNS IDLE_SECONDS PROGRAM...
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,15 +20,9 @@
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "bench/spawned_process.h"
 
 namespace {
-
-std::int64_t MonotonicNanoseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
-}
 
 struct Sample {
   double mapped_ms = 0;
@@ -70,22 +62,13 @@ long CpuTicks(pid_t pid) {
 }
 
 bool Run(const std::string& program, int idle_seconds, Sample& sample) {
-  int out[2];
-  if (pipe(out) != 0) return false;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, out[0]);
   char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-  pid_t pid = 0;
-  const std::int64_t start = MonotonicNanoseconds();
-  const int spawned =
-      posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(out[1]);
-  if (spawned != 0) return false;
+  const eurolire::bench::SpawnedProcess process = eurolire::bench::Spawn(argv);
+  if (process.pid < 0) return false;
+  const pid_t pid = process.pid;
+  const std::int64_t start = process.start;
 
-  FILE* probe = fdopen(out[0], "r");
+  FILE* probe = fdopen(process.output, "r");
   char line[128];
   std::int64_t mapped = 0, painted = 0;
   while (painted == 0 && std::fgets(line, sizeof line, probe)) {
