@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
-#include <limits>
 #include <optional>
 #include <utility>
 
@@ -129,11 +128,8 @@ class Scan {
   AmountInText Found(std::size_t begin, const AmountRead& read) const {
     AmountInText amount{.begin = begin,
                         .end = read.end,
-                        .currency = CurrencyOf(*read.currency)};
-    amount.value = ToDouble(read.amount)
-                       .value_or(read.amount.negative
-                                     ? -std::numeric_limits<double>::infinity()
-                                     : std::numeric_limits<double>::infinity());
+                        .currency = CurrencyOf(*read.currency),
+                        .amount = read.amount};
     amount.annotated_end = EquivalentEnd(amount);
     return amount;
   }
@@ -168,14 +164,14 @@ std::optional<std::string> EquivalentOf(const AmountInText& amount,
                                         const NumberConventions& locale) {
   if (amount.annotated_end != amount.end) return std::nullopt;
   try {
-    const double converted = ConvertAmount(amount.value, amount.currency,
-                                           CurrencyFromDouble(kLirePerEuro));
+    const DecimalAmount converted = ConvertAmount(
+        amount.amount, amount.currency, CurrencyFromDouble(kLirePerEuro));
     const Field other =
         amount.currency == Field::Euro ? Field::Lire : Field::Euro;
     return " (" + std::string(SignOf(other)) + " " +
            FormatAmount(converted, AmountFormat, locale) + ")";
   } catch (const OverflowError&) {
-    return std::nullopt;  // beyond the largest double
+    return std::nullopt;  // beyond the range of a double
   }
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "converter/conversion.h"
+#include "converter/decimal_amount.h"
 #include "converter/number_text.h"
 
 namespace eurolire {
@@ -22,7 +23,7 @@ struct AmountInText {
   std::size_t begin = 0;  // the amount's bytes, designation included
   std::size_t end = 0;
   Field currency = Field::Euro;
-  double value = 0;  // infinite when beyond the largest double
+  DecimalAmount amount;  // exact, as the text writes it
   // Just past the equivalent in parentheses that already follows it ("L.
   // 1.000.000 (€ 516,46)"), or `end` when none does.
   std::size_t annotated_end = 0;
@@ -44,8 +45,8 @@ std::vector<AmountInText> FindAmounts(std::string_view text,
 // What to insert after `amount` so that it has its equivalent: a blank and,
 // in parentheses, the amount in the other currency with that currency's
 // sign, "##,##0.00" in `locale`: " (€ 438,99)" after "lire 850.000", " (L.
-// 24.203,38)" after "euro 12,50". Nothing when it has one already, or when
-// its conversion goes beyond the largest double.
+// 24.203,38)" after "euro 12,50", exact to the cent. Nothing when it has
+// one already, or when it or its conversion is beyond the range of a double.
 std::optional<std::string> EquivalentOf(const AmountInText& amount,
                                         const NumberConventions& locale);
 

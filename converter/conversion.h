@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "converter/decimal_amount.h"
 #include "converter/number_text.h"
 
 namespace eurolire {
@@ -37,18 +38,23 @@ inline constexpr CurrencyWords kLireWords{.designations = kLireDesignations};
 NumberConventions FieldConventions(Field field, NumberConventions locale);
 
 // `amount` in `source`'s currency, in the other currency at `rate` lire per
-// euro: times the rate from euros, divided by it from lire, in double
-// precision. Throws DivisionByZeroError for lire at a zero rate and
-// OverflowError when the result is beyond the largest double (or NaN).
-double ConvertAmount(double amount, Field source, CurrencyValue rate);
+// euro, exactly: times the rate from euros, divided by it from lire, the
+// result rounded once to the cent, halves away from zero, as regulation
+// (EC) 1103/97 rounds (0,5 euro are 968,135 lire, so 968,14). No double
+// is involved. Throws DivisionByZeroError for lire at a zero rate, and
+// OverflowError when `amount` or the result is beyond the range of a
+// double (`IsBeyondDoubleRange`), the bound every front end reports.
+DecimalAmount ConvertAmount(const DecimalAmount& amount, Field source,
+                            CurrencyValue rate);
 
 // The amount that `text` denotes under `conventions` with `source`'s
 // currency, converted at the irrevocable rate and written with
 // `AmountFormat`: in Italy "12" euros gives "23.235,24" and "L. 1.000.000"
 // lire "516,46". Zero and negative amounts
-// convert too ("-1" euro gives "-1.936,27").
-// Throws TypeMismatchError when `text` is not a number (`IsNumberText`) and
-// OverflowError when the result is beyond the largest double.
+// convert too ("-1" euro gives "-1.936,27"), and every digit written is
+// exact. Throws TypeMismatchError when `text` is not a number
+// (`IsNumberText`) and OverflowError when the result is beyond the range
+// of a double.
 std::string ConvertText(std::string_view text, Field source,
                         const NumberConventions& conventions);
 

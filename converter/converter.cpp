@@ -1,5 +1,7 @@
 #include "converter/converter.h"
 
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace eurolire {
@@ -49,16 +51,15 @@ void Converter::Change(Field source) {
   const std::string text = view_.Text(source);
   const NumberConventions& conventions =
       source == Field::Euro ? euro_conventions_ : lire_conventions_;
-  if (!IsNumberText(text, conventions)) {
+  const std::optional<DecimalAmount> amount =
+      ReadFieldAmount(text, conventions);
+  if (!amount) {
     Write(target, "");
     return;
   }
-  if (active_field_ != source) return;
-  const double amount = TextToDouble(text, conventions);
-  if (!(amount > 0)) return;
-
-  const double result = ConvertAmount(amount, source, rate_);
-  Write(target, FormatAmount(result, AmountFormat, conventions));
+  if (active_field_ != source || !IsAboveZero(*amount)) return;
+  Write(target, FormatAmount(ConvertAmount(*amount, source, rate_),
+                             AmountFormat, conventions));
 }
 
 void Converter::Write(Field field, const std::string& text) {

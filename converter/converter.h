@@ -54,9 +54,10 @@ class Converter {
   void Form_Load();  // sets the rate
   void Euro_GotFocus();
   void Lire_GotFocus();
-  // Throw a RunTimeError on an arithmetic fault (a result beyond the largest
-  // double; a zero rate), leaving the fields as they were; a RunTimeError
-  // that the view throws passes through.
+  // Each reads the field's text once and converts it exactly, rounded to
+  // the cent. Throw a RunTimeError on an arithmetic fault (a result beyond
+  // the range of a double; a zero rate), leaving the fields as they were; a
+  // RunTimeError that the view throws passes through.
   void Euro_Change();
   void Lire_Change();
 

@@ -22,6 +22,15 @@ DecimalAmount Normalized(const DecimalAmount& amount) {
   return normal;
 }
 
+// 2^1024 - 2^970, halfway between the largest double and 2^1024: the least
+// magnitude that a double rounds to infinity, a whole number of 309 digits.
+constexpr std::string_view kBeyondDoubleDigits =
+    "179769313486231580793728971405303415079934132710037826936173778980"
+    "444968292764750946649017977587207096330286416692887910946555547851"
+    "940402630657488671505820681908902000708383676273854845817711531764"
+    "475730270069855571366959622842914819860834936475292719074168444365"
+    "510704342711559699508093042880177904174497792";
+
 }  // namespace
 
 std::optional<double> ToDouble(const DecimalAmount& amount) {
@@ -59,6 +68,32 @@ std::optional<double> ToDouble(const DecimalAmount& amount) {
   }
   if (error != std::errc()) return std::nullopt;
   return value;
+}
+
+bool IsBeyondDoubleRange(const DecimalAmount& amount) {
+  const std::size_t first = amount.digits.find_first_not_of('0');
+  if (first == std::string::npos) return false;
+  const std::string_view digits = std::string_view(amount.digits).substr(first);
+  // Integer digits: the power of ten of the leading digit, plus one.
+  const std::int64_t magnitude =
+      static_cast<std::int64_t>(digits.size()) + amount.exponent;
+  const auto bound = static_cast<std::int64_t>(kBeyondDoubleDigits.size());
+  if (magnitude != bound) return magnitude > bound;
+  const std::size_t common =
+      std::min(digits.size(), kBeyondDoubleDigits.size());
+  const int order =
+      digits.substr(0, common).compare(kBeyondDoubleDigits.substr(0, common));
+  if (order != 0) return order > 0;
+  // Equal so far: the amount's missing digits are zeros, the bound's are not
+  // all zeros.
+  return digits.size() >= kBeyondDoubleDigits.size() ||
+         kBeyondDoubleDigits.find_first_not_of('0', common) ==
+             std::string_view::npos;
+}
+
+bool IsAboveZero(const DecimalAmount& amount) {
+  return !amount.negative &&
+         amount.digits.find_first_not_of('0') != std::string::npos;
 }
 
 bool SameAmount(const DecimalAmount& a, const DecimalAmount& b) {

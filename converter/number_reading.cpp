@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "converter/amount_reading.h"
 #include "converter/characters.h"
@@ -11,32 +12,31 @@
 #include "converter/number_text.h"
 
 namespace eurolire {
-namespace {
 
-// Reads the whole text by the grammar stated in the header; nullopt when it
-// is not a number. `IsNumberText` and `TextToDouble` both rest on it, so
-// they cannot disagree.
-std::optional<double> ReadNumber(std::string_view text,
-                                 const NumberConventions& conventions) {
+std::optional<DecimalAmount> ReadFieldAmount(
+    std::string_view text, const NumberConventions& conventions) {
   const CurrencyWords currencies[] = {conventions.currency};
-  const std::optional<AmountRead> read = ReadAmount(
+  std::optional<AmountRead> read = ReadAmount(
       text, SkipBlanks(text, 0), conventions, currencies, Reading::kField);
-  if (!read || SkipBlanks(text, read->end) != text.size()) return std::nullopt;
-  return ToDouble(read->amount);
+  if (!read || SkipBlanks(text, read->end) != text.size() ||
+      IsBeyondDoubleRange(read->amount)) {
+    return std::nullopt;
+  }
+  return std::move(read->amount);
 }
 
-}  // namespace
-
 bool IsNumberText(std::string_view text, const NumberConventions& conventions) {
-  return ReadNumber(text, conventions).has_value();
+  return ReadFieldAmount(text, conventions).has_value();
 }
 
 double TextToDouble(std::string_view text,
                     const NumberConventions& conventions) {
-  std::optional<double> value = ReadNumber(text, conventions);
+  const std::optional<DecimalAmount> amount =
+      ReadFieldAmount(text, conventions);
   // The text itself stays out of the message: it may be a megabyte paste.
-  if (!value) throw TypeMismatchError("the text is not a number");
-  return *value;
+  if (!amount) throw TypeMismatchError("the text is not a number");
+  // Within the range of a double, as the reading checked.
+  return *ToDouble(*amount);
 }
 
 double LeadingNumber(std::string_view text,

@@ -6,10 +6,12 @@
 #define EUROLIRE_CONVERTER_NUMBER_TEXT_H_
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "converter/decimal_amount.h"
 #include "converter/run_time_error.h"
 
 namespace eurolire {
@@ -56,7 +58,7 @@ struct CurrencyValue {
 // The pattern of every converted amount: grouped thousands, two decimals.
 inline constexpr std::string_view AmountFormat = "##,##0.00";
 
-// True when the whole text reads as a number under `conventions`, blanks
+// The exact amount that the whole text denotes under `conventions`, blanks
 // (space, tab, U+00A0, U+202F) before and after. An amount is, in order:
 //  - an optional "+" or "-", right before the number or before a
 //    designation of the currency that stands before it ("-€ 5", "€ -5";
@@ -92,13 +94,18 @@ inline constexpr std::string_view AmountFormat = "##,##0.00";
 // and nothing else may stand after the amount: not an exponent, a radix
 // prefix, a trailing "+" or "-", two multipliers ("12 mila mila") or
 // parentheses around it ("(€ 12)", accounting's negative amount). A value
-// that rounds beyond the largest double is not a number; one too small for
-// a double reads as zero.
-// Exactly the texts that `TextToDouble` converts; never throws.
+// that a double would round beyond the largest double is not a number.
+// Nothing when the text is not a number; never throws but for memory.
+std::optional<DecimalAmount> ReadFieldAmount(
+    std::string_view text, const NumberConventions& conventions);
+
+// True when `ReadFieldAmount` reads an amount: exactly the texts that
+// `TextToDouble` converts; never throws.
 bool IsNumberText(std::string_view text, const NumberConventions& conventions);
 
 // The double nearest to the number the whole text denotes, by the grammar of
-// `IsNumberText`: in Italy "1.000" is 1000, "0,5" is 0.5, "-5" is -5.
+// `ReadFieldAmount`: in Italy "1.000" is 1000, "0,5" is 0.5, "-5" is -5; one
+// too small for a double reads as zero.
 // Throws TypeMismatchError when `IsNumberText` is false for the text.
 double TextToDouble(std::string_view text,
                     const NumberConventions& conventions);
@@ -136,6 +143,13 @@ double LeadingNumber(std::string_view text,
 // writes one or two decimals. Throws OverflowError on an infinite or NaN
 // value.
 std::string FormatAmount(double value, std::string_view pattern,
+                         const NumberConventions& conventions);
+
+// Writes the exact `amount` by the same pattern, rounded once to the
+// pattern's decimals, halves away from zero, every digit exact: 100000000137,57
+// lire are written "100.000.000.137,57". Throws as above, and OverflowError
+// when `IsBeyondDoubleRange(amount)`.
+std::string FormatAmount(const DecimalAmount& amount, std::string_view pattern,
                          const NumberConventions& conventions);
 
 // `value` times 10,000, rounded to the nearest integer (halves away from

@@ -3,10 +3,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "converter/double_chars.h"
 #include "converter/number_text.h"
@@ -65,7 +67,7 @@ Pattern ParsePattern(std::string_view text) {
   return pattern;
 }
 
-// A positive decimal: 0.d1d2d3... times ten to the `point`.
+// A decimal magnitude: 0.d1d2d3... times ten to the `point`.
 struct Decimal {
   std::string digits;
   int point = 0;
@@ -153,17 +155,10 @@ std::string IntegerText(const Decimal& decimal, const Pattern& pattern,
   return grouped;
 }
 
-}  // namespace
-
-std::string FormatAmount(double value, std::string_view pattern_text,
-                         const NumberConventions& conventions) {
-  const Pattern pattern = ParsePattern(pattern_text);
-  if (!std::isfinite(value)) {
-    throw OverflowError("no amount to write for an infinite or NaN value");
-  }
-  Decimal decimal = ReadDecimal(std::fabs(value));
+// `decimal`, negated when `negative`, rounded and written by `pattern`.
+std::string Written(Decimal decimal, bool negative, const Pattern& pattern,
+                    const NumberConventions& conventions) {
   Round(decimal, pattern.max_decimals);
-
   std::string decimals;
   for (std::size_t i = 0; i < pattern.max_decimals; ++i) {
     decimals.push_back(DigitAt(decimal, decimal.point + static_cast<long>(i)));
@@ -173,13 +168,39 @@ std::string FormatAmount(double value, std::string_view pattern_text,
   }
 
   std::string text;
-  if (std::signbit(value) &&
-      decimal.digits.find_first_not_of('0') != std::string::npos) {
+  if (negative && decimal.digits.find_first_not_of('0') != std::string::npos) {
     text.push_back('-');
   }
   text += IntegerText(decimal, pattern, conventions);
   if (!decimals.empty()) text += conventions.decimal_separator + decimals;
   return text;
+}
+
+}  // namespace
+
+std::string FormatAmount(double value, std::string_view pattern_text,
+                         const NumberConventions& conventions) {
+  const Pattern pattern = ParsePattern(pattern_text);
+  if (!std::isfinite(value)) {
+    throw OverflowError("no amount to write for an infinite or NaN value");
+  }
+  return Written(ReadDecimal(std::fabs(value)), std::signbit(value), pattern,
+                 conventions);
+}
+
+std::string FormatAmount(const DecimalAmount& amount,
+                         std::string_view pattern_text,
+                         const NumberConventions& conventions) {
+  const Pattern pattern = ParsePattern(pattern_text);
+  if (IsBeyondDoubleRange(amount)) {
+    throw OverflowError("no amount to write beyond the largest number");
+  }
+  // digits x 10^exponent is 0.digits x 10^(size + exponent).
+  Decimal decimal;
+  decimal.digits = amount.digits;
+  decimal.point = static_cast<int>(
+      static_cast<std::int64_t>(amount.digits.size()) + amount.exponent);
+  return Written(std::move(decimal), amount.negative, pattern, conventions);
 }
 
 }  // namespace eurolire

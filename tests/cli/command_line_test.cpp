@@ -185,6 +185,13 @@ INSTANTIATE_TEST_SUITE_P(
             "AmountFirst", {"1", "--euro"}, "", true, 0, "1.936,27\n", {}},
         ConvertCase{
             "Negative", {"--euro", "-1"}, "", true, 0, "-1.936,27\n", {}},
+        ConvertCase{"NegativeExact",
+                    {"--euro", "-51.645.689,98", "99999999999999,99"},
+                    "",
+                    true,
+                    0,
+                    "-100.000.000.137,57\n193.626.999.999.999.980,64\n",
+                    {}},
         ConvertCase{"AfterDoubleDash",
                     {"--euro", "--", "-5"},
                     "",

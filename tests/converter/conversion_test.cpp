@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <system_error>
+#include <utility>
 
 #include "converter/run_time_error.h"
 #include "tests/converter/fake_view.h"
@@ -50,7 +53,59 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"Zero", Field::Euro, true, "0", "0,00"},
         TextCase{"NegativeEuro", Field::Euro, true, "-1", "-1.936,27"},
         TextCase{"NegativeLire", Field::Lire, false, "-1000", "-0.52"},
-        TextCase{"Blanks", Field::Euro, true, " 12\t", "23.235,24"}),
+        TextCase{"Blanks", Field::Euro, true, " 12\t", "23.235,24"},
+        // Every digit exact however many there are, the cent rounded once.
+        TextCase{"TensOfMillions", Field::Euro, true, "51.645.689,98",
+                 "100.000.000.137,57"},
+        TextCase{"Billions", Field::Euro, true, "5164568991",
+                 "10.000.000.000.203,57"},
+        TextCase{"FourDecimals", Field::Euro, true, "516457,0437",
+                 "1.000.000.280,00"},
+        TextCase{"FourteenDecimals", Field::Euro, true, "0,51645948137398",
+                 "1.000,00"},
+        TextCase{"Trillions", Field::Euro, true, "99999999999999,99",
+                 "193.626.999.999.999.980,64"},
+        TextCase{"TwentyDecimals", Field::Euro, true, "0,12345678901234567890",
+                 "239,05"},
+        TextCase{"JustBelowHalfCent", Field::Euro, true, "0,49999999999999999",
+                 "968,13"},
+        TextCase{"NegativeHalfCent", Field::Euro, true, "-0,5", "-968,14"},
+        TextCase{"LireTenMillionEuros", Field::Lire, true, "19.362.744.176",
+                 "10.000.022,81"},
+        TextCase{"LireJustBelowHalfCent", Field::Lire, true,
+                 "9,6813499999999999", "0,00"},
+        TextCase{"LireHalfCent", Field::Lire, true, "9,68135", "0,01"},
+        TextCase{"LireNegativeHalfCent", Field::Lire, true, "-9,68135",
+                 "-0,01"},
+        TextCase{"StateBudget", Field::Lire, true, "lire 930.671.374.429.838",
+                 "480.651.652.109,38"},
+        TextCase{"TwentySixDigits", Field::Lire, true,
+                 "10000000000000000000000000",
+                 "5.164.568.990.894.864.869.052,35"},
+        TextCase{"ThreeHundredDigits", Field::Lire, true,
+                 "1" + std::string(299, '0'),
+                 "51.645.689.908.948.648.690.523.532.358.607.012.451.775.837.0"
+                 "47.519.199.285.223.651.660.150.702.123.154.312.156.878.947.6"
+                 "67.422.415.262.334.281.892.504.661.023.514.282.615.544.319.7"
+                 "48.795.364.282.873.772.769.293.538.607.735.491.434.562.328.6"
+                 "00.866.614.676.672.158.325.026.984.872.977.425.668.940.798.5"
+                 "45.657.372.164.006.052.874.857.328.781.626.529.357.992.428.7"
+                 "41.859.348.128.101.969.250.156.228,21"},
+        // The largest euro amount whose lire a double still holds.
+        TextCase{"LargestEuro", Field::Euro, false,
+                 "928431021945449657298460294304530954257072271480928935201050"
+                 "364775805896351049961764883089536000697714318180918430218466"
+                 "156866283379592735675590122614644758643726866608006030544675"
+                 "354396947282826075267035434468620447390909443636036399163520"
+                 "255311979832741138603425713894976999900321277988311961544124"
+                 "39637.95",
+                 "179,769,313,486,231,580,793,728,971,405,303,415,079,934,132,"
+                 "710,037,826,936,173,778,980,444,968,292,764,750,946,649,017,"
+                 "977,587,207,096,330,286,416,692,887,910,946,555,547,851,940,"
+                 "402,630,657,488,671,505,820,681,908,902,000,708,383,676,273,"
+                 "854,845,817,711,531,764,475,730,270,069,855,571,366,959,622,"
+                 "842,914,819,860,834,936,475,292,719,074,168,444,365,510,704,"
+                 "342,711,559,699,508,093,042,880,177,904,174,497,773.45"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The grammar of a field's amounts: the field's text under a locale, whether
@@ -197,12 +252,47 @@ TEST(ConvertTextFaultTest, ResultBeyondTheLargestDoubleIsAnOverflow) {
   EXPECT_THROW(ConvertText(huge, Field::Euro, kItalian), OverflowError);
   // The same amount in lire is well within range.
   EXPECT_NO_THROW(ConvertText(huge, Field::Lire, kItalian));
+  // A cent above the largest euro amount of the table above.
+  EXPECT_THROW(
+      ConvertText("928431021945449657298460294304530954257072271480928935201050"
+                  "364775805896351049961764883089536000697714318180918430218466"
+                  "156866283379592735675590122614644758643726866608006030544675"
+                  "354396947282826075267035434468620447390909443636036399163520"
+                  "255311979832741138603425713894976999900321277988311961544124"
+                  "39637.96",
+                  Field::Euro, kEnglish),
+      OverflowError);
+}
+
+// The amounts a field reads end where a double ends: 2^1024 - 2^970 rounds
+// to infinity, one less to the largest double, as the standard reader says.
+TEST(ConvertTextFaultTest, AmountsEndWhereADoubleEnds) {
+  const std::string beyond =
+      "179769313486231580793728971405303415079934132710037826936173"
+      "778980444968292764750946649017977587207096330286416692887910"
+      "946555547851940402630657488671505820681908902000708383676273"
+      "854845817711531764475730270069855571366959622842914819860834"
+      "936475292719074168444365510704342711559699508093042880177904"
+      "174497792";
+  std::string below = beyond;
+  below.back() = '1';
+  for (const auto& [text, in_range] :
+       {std::pair{below, true}, {beyond, false}}) {
+    double value = 0;
+    const bool read =
+        std::from_chars(text.data(), text.data() + text.size(), value).ec ==
+        std::errc();
+    ASSERT_EQ(read, in_range) << text;
+    EXPECT_EQ(IsNumberText(text, kEnglish), in_range) << text;
+    EXPECT_EQ(IsNumberText("-" + text, kEnglish), in_range) << text;
+  }
 }
 
 TEST(ConvertAmountTest, ZeroRateFromLireIsADivisionByZero) {
-  EXPECT_THROW(ConvertAmount(1, Field::Lire, CurrencyValue{}),
+  const DecimalAmount one{.digits = "1"};
+  EXPECT_THROW(ConvertAmount(one, Field::Lire, CurrencyValue{}),
                DivisionByZeroError);
-  EXPECT_EQ(ConvertAmount(1, Field::Euro, CurrencyValue{}), 0);
+  EXPECT_FALSE(IsAboveZero(ConvertAmount(one, Field::Euro, CurrencyValue{})));
 }
 
 }  // namespace
