@@ -1,9 +1,7 @@
 // Doubles to and from plain decimal text ("-12.5", "1.5e+03") for the rest
 // of the core: the standard library's from_chars and to_chars where it has
-// them for double, otherwise (emscripten's C++ library, or any build with
-// EUROLIRE_CHARCONV_FALLBACK) fast_float and an exact writer of its own,
-// made to answer exactly as the standard calls do whatever locale the
-// program set.
+// them for double, otherwise (emscripten's C++ library) the C library's
+// strtod and snprintf, whose decimal point there no locale moves.
 #ifndef EUROLIRE_CONVERTER_DOUBLE_CHARS_H_
 #define EUROLIRE_CONVERTER_DOUBLE_CHARS_H_
 

@@ -5,8 +5,7 @@
 // billion. Builds that run the suite again for another reason (under the
 // sanitizers, in WebAssembly) and run it ten to forty times slower take every
 // EUROLIRE_ACCURACY_STRIDE-th amount of the two sweeps instead (the top
-// CMakeLists.txt); the native builds take every one, on both ways of reading
-// and writing doubles.
+// CMakeLists.txt); the native builds take every one.
 #include <gtest/gtest.h>
 
 #include <cstdint>
