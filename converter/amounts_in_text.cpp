@@ -8,7 +8,6 @@
 
 #include "converter/amount_reading.h"
 #include "converter/characters.h"
-#include "converter/run_time_error.h"
 
 namespace eurolire {
 namespace {
@@ -163,16 +162,13 @@ std::vector<AmountInText> FindAmounts(std::string_view text,
 std::optional<std::string> EquivalentOf(const AmountInText& amount,
                                         const NumberConventions& locale) {
   if (amount.annotated_end != amount.end) return std::nullopt;
-  try {
-    const DecimalAmount converted = ConvertAmount(
-        amount.amount, amount.currency, CurrencyFromDouble(kLirePerEuro));
-    const Field other =
-        amount.currency == Field::Euro ? Field::Lire : Field::Euro;
-    return " (" + std::string(SignOf(other)) + " " +
-           FormatAmount(converted, AmountFormat, locale) + ")";
-  } catch (const OverflowError&) {
-    return std::nullopt;  // beyond the range of a double
-  }
+  const std::optional<DecimalAmount> converted = ConvertAmount(
+      amount.amount, amount.currency, CurrencyFromDouble(kLirePerEuro));
+  if (!converted) return std::nullopt;  // beyond the range of a double
+  const Field other =
+      amount.currency == Field::Euro ? Field::Lire : Field::Euro;
+  return " (" + std::string(SignOf(other)) + " " +
+         FormatAmount(*converted, AmountFormat, locale) + ")";
 }
 
 std::string WithEquivalents(std::string_view text,

@@ -109,11 +109,9 @@ NumberConventions FieldConventions(Field field, NumberConventions locale) {
   return locale;
 }
 
-DecimalAmount ConvertAmount(const DecimalAmount& amount, Field source,
-                            CurrencyValue rate) {
-  if (IsBeyondDoubleRange(amount)) {
-    throw OverflowError("the amount is beyond the largest number");
-  }
+std::optional<DecimalAmount> ConvertAmount(const DecimalAmount& amount,
+                                           Field source, CurrencyValue rate) {
+  if (IsBeyondDoubleRange(amount)) return std::nullopt;
   // The rate is R / 10^4 lire to the euro, R its stored integer.
   const std::uint64_t r = rate.scaled < 0
                               ? 0 - static_cast<std::uint64_t>(rate.scaled)
@@ -129,7 +127,7 @@ DecimalAmount ConvertAmount(const DecimalAmount& amount, Field source,
     AppendZeros(product, shift);
     cents.digits = RoundOff(std::move(product), Dropped(shift), false);
   } else {
-    if (r == 0) throw DivisionByZeroError("lire divided by a zero rate");
+    if (r == 0) return std::nullopt;
     // D x 10^e lire are D x 10^(e + 4) / R euros, D x 10^(e + 6) / R cents.
     const std::int64_t shift = amount.exponent + 6;
     std::string numerator(digits);
@@ -139,9 +137,7 @@ DecimalAmount ConvertAmount(const DecimalAmount& amount, Field source,
     cents.digits = RoundOff(std::move(quotient), Dropped(shift),
                             remainder >= r - remainder);
   }
-  if (IsBeyondDoubleRange(cents)) {
-    throw OverflowError("the converted amount is beyond the largest number");
-  }
+  if (IsBeyondDoubleRange(cents)) return std::nullopt;
   return cents;
 }
 
@@ -150,9 +146,12 @@ std::string ConvertText(std::string_view text, Field source,
   const std::optional<DecimalAmount> amount =
       ReadFieldAmount(text, FieldConventions(source, conventions));
   if (!amount) throw TypeMismatchError("the text is not a number");
-  return FormatAmount(
-      ConvertAmount(*amount, source, CurrencyFromDouble(kLirePerEuro)),
-      AmountFormat, conventions);
+  const std::optional<DecimalAmount> converted =
+      ConvertAmount(*amount, source, CurrencyFromDouble(kLirePerEuro));
+  if (!converted) {
+    throw OverflowError("the converted amount is beyond the largest number");
+  }
+  return FormatAmount(*converted, AmountFormat, conventions);
 }
 
 }  // namespace eurolire

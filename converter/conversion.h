@@ -5,6 +5,7 @@
 #define EUROLIRE_CONVERTER_CONVERSION_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,11 +42,11 @@ NumberConventions FieldConventions(Field field, NumberConventions locale);
 // euro, exactly: times the rate from euros, divided by it from lire, the
 // result rounded once to the cent, halves away from zero, as regulation
 // (EC) 1103/97 rounds (0,5 euro are 968,135 lire, so 968,14). No double
-// is involved. Throws DivisionByZeroError for lire at a zero rate, and
-// OverflowError when `amount` or the result is beyond the range of a
-// double (`IsBeyondDoubleRange`), the bound every front end reports.
-DecimalAmount ConvertAmount(const DecimalAmount& amount, Field source,
-                            CurrencyValue rate);
+// is involved. Nothing when `amount` or the result is beyond the range of
+// a double (`IsBeyondDoubleRange`), the bound every front end reports, or
+// for lire at a zero rate; never throws but for memory.
+std::optional<DecimalAmount> ConvertAmount(const DecimalAmount& amount,
+                                           Field source, CurrencyValue rate);
 
 // The amount that `text` denotes under `conventions` with `source`'s
 // currency, converted at the irrevocable rate and written with

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "converter/run_time_error.h"
+
 namespace eurolire {
 namespace {
 
@@ -58,8 +60,15 @@ void Converter::Change(Field source) {
     return;
   }
   if (active_field_ != source || !IsAboveZero(*amount)) return;
-  Write(target, FormatAmount(ConvertAmount(*amount, source, rate_),
-                             AmountFormat, conventions));
+  const std::optional<DecimalAmount> converted =
+      ConvertAmount(*amount, source, rate_);
+  if (!converted) {
+    if (source == Field::Lire && rate_ == CurrencyValue{}) {
+      throw DivisionByZeroError("lire divided by a zero rate");
+    }
+    throw OverflowError("the converted amount is beyond the largest number");
+  }
+  Write(target, FormatAmount(*converted, AmountFormat, conventions));
 }
 
 void Converter::Write(Field field, const std::string& text) {

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <system_error>
 #include <utility>
 
 #include "converter/run_time_error.h"
@@ -265,7 +265,7 @@ TEST(ConvertTextFaultTest, ResultBeyondTheLargestDoubleIsAnOverflow) {
 }
 
 // The amounts a field reads end where a double ends: 2^1024 - 2^970 rounds
-// to infinity, one less to the largest double, as the standard reader says.
+// to infinity, one less to the largest double, as the C library reads them.
 TEST(ConvertTextFaultTest, AmountsEndWhereADoubleEnds) {
   const std::string beyond =
       "179769313486231580793728971405303415079934132710037826936173"
@@ -278,21 +278,17 @@ TEST(ConvertTextFaultTest, AmountsEndWhereADoubleEnds) {
   below.back() = '1';
   for (const auto& [text, in_range] :
        {std::pair{below, true}, {beyond, false}}) {
-    double value = 0;
-    const bool read =
-        std::from_chars(text.data(), text.data() + text.size(), value).ec ==
-        std::errc();
+    const bool read = !std::isinf(std::strtod(text.c_str(), nullptr));
     ASSERT_EQ(read, in_range) << text;
     EXPECT_EQ(IsNumberText(text, kEnglish), in_range) << text;
     EXPECT_EQ(IsNumberText("-" + text, kEnglish), in_range) << text;
   }
 }
 
-TEST(ConvertAmountTest, ZeroRateFromLireIsADivisionByZero) {
+TEST(ConvertAmountTest, ZeroRateFromLireHasNoResult) {
   const DecimalAmount one{.digits = "1"};
-  EXPECT_THROW(ConvertAmount(one, Field::Lire, CurrencyValue{}),
-               DivisionByZeroError);
-  EXPECT_FALSE(IsAboveZero(ConvertAmount(one, Field::Euro, CurrencyValue{})));
+  EXPECT_FALSE(ConvertAmount(one, Field::Lire, CurrencyValue{}));
+  EXPECT_FALSE(IsAboveZero(*ConvertAmount(one, Field::Euro, CurrencyValue{})));
 }
 
 }  // namespace
