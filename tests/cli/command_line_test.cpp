@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -205,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
                     true,
                     1,
                     "\n",
-                    {"va oltre il numero più grande"}},
+                    {"supera il numero più grande"}},
         ConvertCase{"Filter",
                     {"--lire"},
                     "1000\n1.936,27\n",
@@ -237,6 +239,15 @@ INSTANTIATE_TEST_SUITE_P(
                     {}},
         ConvertCase{
             "NoFinalNewline", {"--euro"}, "12", true, 0, "23.235,24\n", {}},
+        // Marks the encoding, not the first amount.
+        ConvertCase{"ByteOrderMark",
+                    {"--lire"},
+                    "\xEF\xBB\xBF"
+                    "1000\n",
+                    true,
+                    0,
+                    "0,52\n",
+                    {}},
         ConvertCase{"EmptyInput", {"--lire"}, "", true, 0, "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -283,6 +294,56 @@ TEST(CommandLineTest, HelpAnswersOnStandardOutputWhateverElseIsAsked) {
   EXPECT_NE(RunWith({"--help"}).out.find("1.936,27"), std::string::npos);
   EXPECT_NE(RunWith({"--help"}, "", kEnglish).out.find("23,235.24"),
             std::string::npos);
+}
+
+// The options named in `line`: "--euro", "-h", "--" ("-platform" too).
+std::vector<std::string> OptionsNamed(std::string line) {
+  line = std::regex_replace(line, std::regex(R"(\\-)"), "-");
+  static const std::regex kOption(R"((?:^|[\s"])(--?[a-z]*)(?=$|[\s"=,]))");
+  std::vector<std::string> named;
+  for (std::sregex_iterator i(line.begin(), line.end(), kOption), end; i != end;
+       ++i) {
+    if (std::find(named.begin(), named.end(), (*i)[1]) == named.end()) {
+      named.push_back((*i)[1]);
+    }
+  }
+  return named;
+}
+
+TEST(CommandLineTest, TheHelpAndTheManualListEachOptionOfTheTableOnce) {
+  // The help's option lines, by the spellings that begin them; the manual's
+  // entries (".TP"), by the line that names them.
+  std::vector<std::string> help_heads;
+  std::istringstream help(RunWith({"--help"}).out);
+  for (std::string line; std::getline(help, line);) {
+    if (line.starts_with("  -")) help_heads.push_back(line.substr(0, 21));
+  }
+  std::vector<std::string> manual_heads;
+  std::ifstream manual(EUROLIRE_MAN_PAGE);
+  bool in_options = false;
+  for (std::string line; std::getline(manual, line);) {
+    if (line.starts_with(".SH")) in_options = line == ".SH OPTIONS";
+    if (in_options && line == ".TP" && std::getline(manual, line)) {
+      manual_heads.push_back(line);
+    }
+  }
+  std::vector<std::string> spellings;
+  for (const OptionEntry& entry : OwnOptions()) {
+    for (std::string_view spelling : SpellingsOf(entry)) {
+      spellings.emplace_back(spelling);
+    }
+  }
+  for (const auto& [where, heads] :
+       {std::pair{"help", help_heads}, std::pair{"manual", manual_heads}}) {
+    std::vector<std::string> named;
+    for (const std::string& head : heads) {
+      for (std::string& option : OptionsNamed(head)) named.push_back(option);
+    }
+    std::sort(named.begin(), named.end());
+    std::vector<std::string> wanted = spellings;
+    std::sort(wanted.begin(), wanted.end());
+    EXPECT_EQ(named, wanted) << where;
+  }
 }
 
 TEST(CommandLineTest, VersionIsOneLineOnStandardOutput) {
@@ -403,11 +464,15 @@ TEST(CommandLineTest, AFailedWriteStopsReading) {
 
 TEST(CommandLineTest, TextsGetTheirEquivalentsAndAnUnreadableFileIsNamed) {
   StringFiles files;
-  files.texts["contratto.txt"] = "canone di lire 850.000 mensili\r\n";
+  // Every byte of the text is kept, a byte-order mark too.
+  files.texts["contratto.txt"] =
+      "\xEF\xBB\xBF"
+      "canone di lire 850.000 mensili\r\n";
   const Outcome run = RunWith({"--testo", "contratto.txt", "mancante.txt", "-"},
                               "Prezzo: euro 12,50.", kItalian, files);
   EXPECT_EQ(run.status, kExitUsage);
   EXPECT_EQ(run.out,
+            "\xEF\xBB\xBF"
             "canone di lire 850.000 (\u20AC 438,99) mensili\r\n"
             "Prezzo: euro 12,50 (L. 24.203,38).");
   EXPECT_NE(run.err.find("\"mancante.txt\""), std::string::npos) << run.err;
