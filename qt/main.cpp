@@ -38,10 +38,9 @@ int main(int argc, char* argv[]) {
   eurolire::InstallQtTranslation(app);
   if (eurolire::StartupProbeWanted()) eurolire::InstallStartupProbe(app);
 
-  eurolire::Form1 form(eurolire::LocaleConventions(QLocale::system()),
-                       {.label3_click = eurolire::OpenSiteAddress,
-                        .report_error = {},
-                        .before_handler = {}});
+  eurolire::Form1 form(
+      eurolire::LocaleConventions(QLocale::system()),
+      {.label3_click = eurolire::OpenSiteAddress, .report_error = {}});
   form.show();
   return app.exec();
 }
