@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <cstddef>
 #include <cstdlib>
 #include <string>
 #include <utility>
