@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <span>
 
-#include "cli/command_line.h"
+#include "cli/options.h"
 
 namespace eurolire {
 namespace {

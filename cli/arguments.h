@@ -1,6 +1,6 @@
 // Whose the Linux program's arguments are: the command line's
-// (cli/command_line.h), or the window's, which Qt takes in the window
-// program. Decided before anything of the window is started, so that the
+// (cli/command_line.h, cli/options.h), or the window's, which Qt takes in the
+// window program. Decided before anything of the window is started, so that the
 // command line needs no display, no Qt, and reports its mistakes itself.
 #ifndef EUROLIRE_CLI_ARGUMENTS_H_
 #define EUROLIRE_CLI_ARGUMENTS_H_

@@ -99,12 +99,7 @@ std::optional<int> RunUnlessWindow(int argc, char* argv[]) {
     return std::nullopt;
   }
   // Qt would abort, in English, and dump core.
-  FileOutput(STDERR_FILENO)
-      .Write(
-          "eurolire: non c'è uno schermo su cui aprire la finestra (si "
-          "veda DISPLAY, WAYLAND_DISPLAY o QT_QPA_PLATFORM).\n"
-          "Per convertire senza finestra: eurolire --euro IMPORTO o "
-          "eurolire --lire IMPORTO; 'eurolire --help' dice il resto.\n");
+  FileOutput(STDERR_FILENO).Write(kNoWindowMessage);
   return kExitNotConverted;
 }
 

@@ -31,6 +31,15 @@ DisplayEnvironment ProcessDisplayEnvironment();
 bool CanShowWindow(const std::vector<std::string_view>& arguments,
                    const DisplayEnvironment& environment);
 
+// What both Linux programs say on standard error, in place of Qt's abort,
+// when no window can be shown: none of the displays a platform needs is
+// named, or the one named cannot be opened.
+inline constexpr std::string_view kNoWindowMessage =
+    "eurolire: non c'è uno schermo su cui aprire la finestra (si veda "
+    "DISPLAY, WAYLAND_DISPLAY o QT_QPA_PLATFORM).\n"
+    "Per convertire senza finestra: eurolire --euro IMPORTO o eurolire "
+    "--lire IMPORTO; 'eurolire --help' dice il resto.\n";
+
 // What both Linux programs do with their arguments before anything of the
 // window: runs the command line when the arguments are its own
 // (`WantsCommandLine`) or hold a mistake it reports

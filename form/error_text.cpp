@@ -3,11 +3,11 @@
 namespace eurolire {
 namespace {
 
-std::string_view FaultText(int number) {
+std::string FaultText(int number) {
   switch (number) {
     case kOverflowNumber:
-      return "overflow.\nL'importo convertito supera il numero più grande che "
-             "il programma sa calcolare.";
+      // The sentence's first letter, a capital here.
+      return "overflow.\nL" + std::string(kOverflowText.substr(1)) + ".";
     case kOutOfMemoryNumber:
       return "memoria esaurita.";
     case kDivisionByZeroNumber:
@@ -16,7 +16,8 @@ std::string_view FaultText(int number) {
       return "file non trovato.\nNon è stato possibile aprire il sito nel "
              "browser.";
     case kTypeMismatchNumber:
-      return "tipo non corrispondente.\nIl testo non è un numero.";
+      return "tipo non corrispondente.\nIl testo " +
+             std::string(kNotANumberText) + ".";
     default:
       return "errore imprevisto.";
   }

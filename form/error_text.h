@@ -12,6 +12,15 @@
 
 namespace eurolire {
 
+// What the user is told of a text that is not converted, worded once for
+// the windows' report and the command line, each after what names the text:
+// the report says "Il testo non è un numero."; the command line puts the
+// text, quoted, before it, and a colon before the overflow's words.
+inline constexpr std::string_view kNotANumberText = "non è un numero";
+inline constexpr std::string_view kOverflowText =
+    "l'importo convertito supera il numero più grande che il programma sa "
+    "calcolare";
+
 // The report's window title.
 inline constexpr std::string_view kErrorReportTitle = kProductName;
 

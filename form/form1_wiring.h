@@ -9,7 +9,6 @@
 #define EUROLIRE_FORM_FORM1_WIRING_H_
 
 #include <functional>
-#include <string_view>
 
 #include "converter/converter.h"
 #include "converter/number_text.h"
@@ -26,8 +25,6 @@ struct Form1Hooks {
   // Optional: shows a report in place of the window's own; it counts as open
   // until `Form1Wiring::ReportClosed`.
   std::function<void(const RunTimeError& error)> report_error;
-  // Optional: called with a handler's name just before the handler runs.
-  std::function<void(std::string_view handler)> before_handler;
 };
 
 class Form1Wiring : private HandlerRunner::FrontEnd {
@@ -67,9 +64,6 @@ class Form1Wiring : private HandlerRunner::FrontEnd {
   const Converter& converter() const { return converter_; }
 
  private:
-  // Runs the handler `name`, which `run` calls.
-  void Run(std::string_view name,
-           void (*run)(Converter& converter, const Form1Hooks& hooks));
   void ScheduleReport() override { window_.ScheduleReport(); }
   void ShowReport(const RunTimeError& error) override;
 

@@ -29,10 +29,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/,
   int exit_code = 1;
   const std::optional<eurolire::RunTimeError> error =
       eurolire::CatchRunTimeError([instance, show_command, &exit_code] {
-        eurolire::Form1 form(instance, eurolire::LocaleConventions(),
-                             {.label3_click = eurolire::OpenSiteAddress,
-                              .report_error = {},
-                              .before_handler = {}});
+        eurolire::Form1 form(
+            instance, eurolire::LocaleConventions(),
+            {.label3_click = eurolire::OpenSiteAddress, .report_error = {}});
         form.Show(show_command);
 
         MSG message{};

@@ -6,11 +6,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -212,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
                     true,
                     1,
                     "\n",
-                    {"va oltre il numero più grande"}},
+                    {"supera il numero più grande"}},
         ConvertCase{"Filter",
                     {"--lire"},
                     "1000\n1.936,27\n",
@@ -244,6 +247,15 @@ INSTANTIATE_TEST_SUITE_P(
                     {}},
         ConvertCase{
             "NoFinalNewline", {"--euro"}, "12", true, 0, "23.235,24\n", {}},
+        // Marks the encoding, not the first amount.
+        ConvertCase{"ByteOrderMark",
+                    {"--lire"},
+                    "\xEF\xBB\xBF"
+                    "1000\n",
+                    true,
+                    0,
+                    "0,52\n",
+                    {}},
         ConvertCase{"EmptyInput", {"--lire"}, "", true, 0, "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -290,6 +302,52 @@ TEST(CommandLineTest, HelpAnswersOnStandardOutputWhateverElseIsAsked) {
   EXPECT_NE(RunWith({"--help"}).out.find("1.936,27"), std::string::npos);
   EXPECT_NE(RunWith({"--help"}, "", kEnglish).out.find("23,235.24"),
             std::string::npos);
+}
+
+// The options that each of `heads` names ("--euro", "-h", "--"), once a
+// head, sorted.
+std::vector<std::string> OptionsNamed(const std::vector<std::string>& heads) {
+  static const std::regex kOption(R"((?:^|[\s"])(--?[a-z]*)(?=$|[\s"=,]))");
+  std::vector<std::string> named;
+  for (std::string head : heads) {
+    head = std::regex_replace(head, std::regex(R"(\\-)"), "-");
+    std::set<std::string> in_head;
+    for (std::sregex_iterator i(head.begin(), head.end(), kOption), end;
+         i != end; ++i) {
+      in_head.insert((*i)[1]);
+    }
+    named.insert(named.end(), in_head.begin(), in_head.end());
+  }
+  std::sort(named.begin(), named.end());
+  return named;
+}
+
+TEST(CommandLineTest, TheHelpAndTheManualListEachOptionOfTheTableOnce) {
+  // The help's option lines, by the spellings that begin them; the manual's
+  // entries (".TP"), by the line that names them.
+  std::vector<std::string> help_heads;
+  std::istringstream help(RunWith({"--help"}).out);
+  for (std::string line; std::getline(help, line);) {
+    if (line.starts_with("  -")) help_heads.push_back(line.substr(0, 21));
+  }
+  std::vector<std::string> manual_heads;
+  std::ifstream manual(EUROLIRE_MAN_PAGE);
+  bool in_options = false;
+  for (std::string line; std::getline(manual, line);) {
+    if (line.starts_with(".SH")) in_options = line == ".SH OPTIONS";
+    if (in_options && line == ".TP" && std::getline(manual, line)) {
+      manual_heads.push_back(line);
+    }
+  }
+  std::vector<std::string> spellings;
+  for (const OptionEntry& entry : OwnOptions()) {
+    for (std::string_view spelling : SpellingsOf(entry)) {
+      spellings.emplace_back(spelling);
+    }
+  }
+  std::sort(spellings.begin(), spellings.end());
+  EXPECT_EQ(OptionsNamed(help_heads), spellings);
+  EXPECT_EQ(OptionsNamed(manual_heads), spellings);
 }
 
 TEST(CommandLineTest, VersionIsOneLineOnStandardOutput) {
@@ -410,11 +468,15 @@ TEST(CommandLineTest, AFailedWriteStopsReading) {
 
 TEST(CommandLineTest, TextsGetTheirEquivalentsAndAnUnreadableFileIsNamed) {
   StringFiles files;
-  files.texts["contratto.txt"] = "canone di lire 850.000 mensili\r\n";
+  // Every byte of the text is kept, a byte-order mark too.
+  files.texts["contratto.txt"] =
+      "\xEF\xBB\xBF"
+      "canone di lire 850.000 mensili\r\n";
   const Outcome run = RunWith({"--testo", "contratto.txt", "mancante.txt", "-"},
                               "Prezzo: euro 12,50.", kItalian, files);
   EXPECT_EQ(run.status, kExitUsage);
   EXPECT_EQ(run.out,
+            "\xEF\xBB\xBF"
             "canone di lire 850.000 (\u20AC 438,99) mensili\r\n"
             "Prezzo: euro 12,50 (L. 24.203,38).");
   EXPECT_NE(run.err.find("\"mancante.txt\""), std::string::npos) << run.err;

@@ -4,9 +4,9 @@
 # and exit status of what does not convert, and what it says when it is
 # asked for the window where none can be shown. The locales it reads are in
 # LOCPATH (scripts/compile-locales).
-# Usage: command_line_test.sh EUROLIRE VERSION
+# Usage: command_line_test.sh EUROLIRE VERSION [WINDOW_PROGRAM]
 set -euo pipefail
-program=$1 version=$2
+program=$1 version=$2 window=${3:-}
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LC_ALL LC_NUMERIC LANGUAGE
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -57,17 +57,24 @@ expect usage 2 "" env LANG=it_IT.UTF-8 "$program" --euro 1 --lire 2
 [ -s "$scratch/err" ] || fail "usage: no message"
 
 # Options the command line does not know, and the window asked for, with no
-# display: said in Italian, never Qt's abort (status 134).
-while IFS='|' read -r name status said arguments; do
-  # shellcheck disable=SC2086 # the arguments are words
-  expect "$name" "$status" "" env $arguments
-  grep -q "$said" "$scratch/err" || fail "$name: '$said' not said"
-done <<EOF
+# display, or where the display named cannot be opened (the window program
+# finds out, when there is one): said in Italian, never Qt's abort (status
+# 134).
+rows="\
 unknown long option|2|opzione sconosciuta: --lira|$program --lira 5
 after Qt's options|2|opzione sconosciuta: --conto|$program -style fusion --conto
 the window|1|non c'è uno schermo|$program
 with Qt's options|1|non c'è uno schermo|$program -style fusion
-on X11 alone|1|non c'è uno schermo|QT_QPA_PLATFORM=xcb $program
-EOF
+on X11 alone|1|non c'è uno schermo|QT_QPA_PLATFORM=xcb $program"
+[ -z "$window" ] || rows+="
+no X server there|1|non c'è uno schermo|DISPLAY=:5999 $program
+nor with Qt's options|1|non c'è uno schermo|DISPLAY=:5999 $program -style fusion
+no such platform|1|non c'è uno schermo|QT_QPA_PLATFORM=bogus $window"
+while IFS='|' read -r name status said arguments; do
+  # shellcheck disable=SC2086 # the arguments are words
+  expect "$name" "$status" "" env $arguments
+  grep -q "$said" "$scratch/err" || fail "$name: '$said' not said"
+  ! grep -q 'plugin' "$scratch/err" || fail "$name: Qt's own errors shown"
+done <<<"$rows"
 
 exit $((failures > 0))

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "qt/form1.h"
+#include "tests/form/handler_log.h"
 
 namespace eurolire {
 
@@ -22,9 +23,6 @@ class DesktopTest : public QObject {
  private:
   std::unique_ptr<Form1> ShowForm() {
     Form1Hooks hooks;
-    hooks.before_handler = [this](std::string_view name) {
-      log_.emplace_back(name);
-    };
     auto form = std::make_unique<Form1>(NumberConventions{",", "."}, hooks);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
@@ -49,7 +47,8 @@ class DesktopTest : public QObject {
     return qEnvironmentVariable("EUROLIRE_TEST_WM") != "none";
   }
 
-  std::vector<std::string> log_;
+  // The converter's handlers as they ran.
+  std::vector<std::string>& log_ = testing::HandlerLog();
 
  private slots:
   void init() { log_.clear(); }
