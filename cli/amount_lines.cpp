@@ -6,7 +6,6 @@
 #include "cli/exit_status.h"
 #include "cli/quoted_text.h"
 #include "converter/conversion.h"
-#include "converter/run_time_error.h"
 #include "form/error_text.h"
 
 namespace eurolire {
@@ -25,14 +24,15 @@ class AmountLineWriter {
 
   // `line` is the amount's line on standard input, or 0 for an argument.
   void Convert(std::string_view text, std::int64_t line) {
-    try {
-      std::string converted = ConvertText(text, source_, conventions_);
-      converted += '\n';
-      out_.Write(converted);
+    ConvertedText converted = ConvertText(text, source_, conventions_);
+    if (!converted.fault) {
+      converted.text += '\n';
+      out_.Write(converted.text);
       return;
-    } catch (const TypeMismatchError&) {
+    }
+    if (converted.fault == ConversionFault::kNotANumber) {
       Fail(line, Quote(text) + " " + std::string(kNotANumberText));
-    } catch (const RunTimeError&) {
+    } else {
       Fail(line, Quote(text) + ": " + std::string(kOverflowText));
     }
     // An empty line keeps the output in step with the input.

@@ -23,10 +23,9 @@ std::string DesignationList(std::span<const std::string_view> designations) {
 
 std::string HelpText(const NumberConventions& conventions,
                      std::string_view window_program) {
-  const std::string rate =
-      FormatAmount(kLirePerEuro, AmountFormat, conventions);
-  const std::string example =
-      FormatAmount(12 * kLirePerEuro, AmountFormat, conventions);
+  // The rate and the example as the program converts them.
+  const std::string rate = ConvertText("1", Field::Euro, conventions).text;
+  const std::string example = ConvertText("12", Field::Euro, conventions).text;
   return "Uso: eurolire [--euro | --lire] [IMPORTO...]\n"
          "     eurolire --testo [FILE...]\n"
          "Converte tra euro e lire al cambio irrevocabile di " +

@@ -6,8 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "converter/run_time_error.h"
-
 namespace eurolire {
 namespace {
 
@@ -141,17 +139,15 @@ std::optional<DecimalAmount> ConvertAmount(const DecimalAmount& amount,
   return cents;
 }
 
-std::string ConvertText(std::string_view text, Field source,
-                        const NumberConventions& conventions) {
+ConvertedText ConvertText(std::string_view text, Field source,
+                          const NumberConventions& conventions) {
   const std::optional<DecimalAmount> amount =
       ReadFieldAmount(text, FieldConventions(source, conventions));
-  if (!amount) throw TypeMismatchError("the text is not a number");
+  if (!amount) return {.fault = ConversionFault::kNotANumber};
   const std::optional<DecimalAmount> converted =
       ConvertAmount(*amount, source, CurrencyFromDouble(kLirePerEuro));
-  if (!converted) {
-    throw OverflowError("the converted amount is beyond the largest number");
-  }
-  return FormatAmount(*converted, AmountFormat, conventions);
+  if (!converted) return {.fault = ConversionFault::kBeyondRange};
+  return {.text = FormatAmount(*converted, AmountFormat, conventions)};
 }
 
 }  // namespace eurolire

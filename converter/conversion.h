@@ -48,16 +48,24 @@ NumberConventions FieldConventions(Field field, NumberConventions locale);
 std::optional<DecimalAmount> ConvertAmount(const DecimalAmount& amount,
                                            Field source, CurrencyValue rate);
 
+// Why a text has no conversion: it is not a number (`IsNumberText`), or the
+// converted amount is beyond the range of a double.
+enum class ConversionFault { kNotANumber, kBeyondRange };
+
+// A text's conversion: the other currency's amount written, or why not.
+struct ConvertedText {
+  std::string text;                      // empty when there is a fault
+  std::optional<ConversionFault> fault;  // nothing when `text` is the result
+};
+
 // The amount that `text` denotes under `conventions` with `source`'s
 // currency, converted at the irrevocable rate and written with
 // `AmountFormat`: in Italy "12" euros gives "23.235,24" and "L. 1.000.000"
-// lire "516,46". Zero and negative amounts
-// convert too ("-1" euro gives "-1.936,27"), and every digit written is
-// exact. Throws TypeMismatchError when `text` is not a number
-// (`IsNumberText`) and OverflowError when the result is beyond the range
-// of a double.
-std::string ConvertText(std::string_view text, Field source,
-                        const NumberConventions& conventions);
+// lire "516,46". Zero and negative amounts convert too ("-1" euro gives
+// "-1.936,27"), and every digit written is exact. Never throws but for
+// memory.
+ConvertedText ConvertText(std::string_view text, Field source,
+                          const NumberConventions& conventions);
 
 }  // namespace eurolire
 

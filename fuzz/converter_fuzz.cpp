@@ -9,6 +9,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "converter/conversion.h"
@@ -137,10 +138,11 @@ class Player {
       } else if (field == focus_ && IsAboveZero(*amount)) {
         // The conversion itself is checked against exact decimals by the
         // accuracy tests; here, that the handlers write it or report it.
-        try {
-          expected = ConvertText(typed, field, conventions_);
-        } catch (const OverflowError&) {
+        ConvertedText converted = ConvertText(typed, field, conventions_);
+        if (converted.fault) {
           overflow_expected = true;
+        } else {
+          expected = std::move(converted.text);
         }
       }
     }
