@@ -180,13 +180,18 @@ std::optional<std::string> EquivalentOf(const AmountInText& amount,
 }
 
 std::string WithEquivalents(std::string_view text,
-                            const NumberConventions& locale) {
+                            const NumberConventions& locale,
+                            std::vector<InsertedSpan>* inserted) {
   std::string converted;
   converted.reserve(text.size());
   std::size_t copied = 0;
   for (const AmountInText& amount : FindAmounts(text, locale)) {
     if (std::optional<std::string> equivalent = EquivalentOf(amount, locale)) {
       converted.append(text, copied, amount.end - copied);
+      if (inserted) {
+        inserted->push_back(
+            {converted.size(), converted.size() + equivalent->size()});
+      }
       converted += *equivalent;
       copied = amount.end;
     }

@@ -49,10 +49,21 @@ std::vector<AmountInText> FindAmounts(std::string_view text,
 std::optional<std::string> EquivalentOf(const AmountInText& amount,
                                         const NumberConventions& locale);
 
-// `text` with every amount's equivalent inserted after it. Converting the
-// result again changes nothing.
+// Where an equivalent stands in the text that `WithEquivalents` returns:
+// what the page marks.
+struct InsertedSpan {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+
+// `text` with every amount's equivalent inserted after it, and, when
+// `inserted` is given, where each insertion stands in the result, in order.
+// The one place the equivalents are put into a text: the command line
+// writes the result, the page marks the spans. Converting the result again
+// changes nothing.
 std::string WithEquivalents(std::string_view text,
-                            const NumberConventions& locale);
+                            const NumberConventions& locale,
+                            std::vector<InsertedSpan>* inserted = nullptr);
 
 // `WithEquivalents` over a text that arrives in pieces, with memory bounded
 // whatever the text's length: each piece is converted up to its last line

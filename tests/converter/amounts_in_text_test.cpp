@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/converter/fake_view.h"
 
@@ -31,6 +32,17 @@ TEST_P(WithEquivalentsTest, WritesEachEquivalentOnceAndNothingElse) {
   const std::string once = WithEquivalents(c.in, *c.locale);
   EXPECT_EQ(once, c.out);
   EXPECT_EQ(WithEquivalents(once, *c.locale), once);
+  // The spans the page marks are the insertions: without them, the text.
+  std::vector<InsertedSpan> inserted;
+  EXPECT_EQ(WithEquivalents(c.in, *c.locale, &inserted), once);
+  std::string unmarked;
+  std::size_t copied = 0;
+  for (const InsertedSpan& span : inserted) {
+    EXPECT_EQ(once.substr(span.begin, 2), " (");
+    unmarked.append(once, copied, span.begin - copied);
+    copied = span.end;
+  }
+  EXPECT_EQ(unmarked + once.substr(copied), c.in);
   // In pieces as a stream brings them, the same.
   std::string streamed;
   TextConverter converter(*c.locale,
