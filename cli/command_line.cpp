@@ -298,6 +298,9 @@ int ConvertTexts(const Request& request, const NumberConventions& conventions,
     if (out.failed()) break;
   }
   if (!Flushed(out, err)) return kExitNotConverted;
+  if (status == kExitSuccess && !converter.all_converted()) {
+    return kExitNotConverted;
+  }
   return status;
 }
 

@@ -81,8 +81,31 @@ INSTANTIATE_TEST_SUITE_P(
                  "\xFF\xFE L. 1.000 (\xE2\x82\xAC 0,52) \xC3\x28\0 \xE2\x82"s},
         TextCase{"Overflow", "euro 1" + std::string(305, '0') + " e L. 1",
                  "euro 1" + std::string(305, '0') + " e L. 1 (\u20AC 0,00)"},
-        TextCase{"English", "fined 1,500,000 lire, not L. 1.000.000",
-                 "fined 1,500,000 lire (\u20AC 774.69), not L. 1.000.000",
+        // Lire are written the Italian way whatever the locale; euros as
+        // the text writes them, and each equivalent as its amount is.
+        TextCase{"EnglishLocale",
+                 "fined 1,500,000 lire, not L. 1.000.000; \u20AC 12.50, "
+                 "\u20AC 1,250.00 and \u20AC 1.250",
+                 "fined 1,500,000 lire, not L. 1.000.000 (\u20AC 516,46); "
+                 "\u20AC 12.50 (L. 24,203.38), \u20AC 1,250.00 (L. "
+                 "2,420,337.50) and \u20AC 1.250 (L. 2,420.34)",
+                 &kEnglish},
+        TextCase{"TheTextsOwnWay",
+                 "euro 1.250 e euro 12,50; L. 587.500; euro 1.000,-",
+                 "euro 1.250 (L. 2.420.337,50) e euro 12,50 (L. 24.203,38); "
+                 "L. 587.500 (\u20AC 303,42); euro 1.000,- (L. 1.936.270,00)",
+                 &kEnglish},
+        TextCase{"NoEquivalentWhereNoneBelongs",
+                 "Da 60 a 72 lire turche; una lira a 7 corde; 700-800 euro; 1 "
+                 "milione 200 mila lire; di lire\n1.500 milioni; L. 241 del "
+                 "1990; nel 1997 lire 5.000; L. 150.000.000 (lire "
+                 "centocinquantamilioni); euro 1.000,-\n",
+                 "Da 60 a 72 lire turche; una lira a 7 corde; 700-800 euro (L. "
+                 "1.355.389,00-1.549.016,00); 1 milione 200 mila lire (\u20AC "
+                 "619,75); di lire\n1.500 milioni (\u20AC 774.685,35); L. 241 "
+                 "del 1990; nel 1997 lire 5.000 (\u20AC 2,58); L. 150.000.000 "
+                 "(lire centocinquantamilioni) (\u20AC 77.468,53); euro "
+                 "1.000,- (L. 1.936.270,00)\n",
                  &kEnglish}),
     [](const auto& info) { return std::string(info.param.name); });
 
