@@ -60,6 +60,7 @@ int ScaleOf(const DecimalAmount& amount) {
 struct Designation {
   std::size_t end;
   std::size_t currency;
+  bool one_letter = false;  // "L" or "L."
 };
 
 // How a grouping separator groups: the locale's own, or a kind of space.
@@ -87,7 +88,12 @@ class AmountParser {
       read.designation_begin = pos;
       read.designation_end = designation->end;
       read.designation_first = true;
-      pos = Skip(designation->end);
+      // A letter at a line's end is no designation of the next line's
+      // number.
+      std::size_t end = designation->end;
+      // "Lit.. 50", "€.3.030.000,00": a dot too many, as typed.
+      if (reading_ == Reading::kText && PrefixAt(text_, end, ".")) ++end;
+      pos = designation->one_letter ? SkipBlanks(text_, end) : Skip(end);
       if (!plus_minus) TakePlusMinus(text_, pos, read.amount.negative);
     }
     known_currency_ = read.currency;
@@ -159,13 +165,15 @@ class AmountParser {
     if (pos >= text_.size() || IsDigit(text_[pos])) return longest;
     for (std::size_t i = 0; i < currencies_.size(); ++i) {
       for (std::string_view designation : currencies_[i].designations) {
-        if (after_number && reading_ == Reading::kText &&
-            IsLitres(designation)) {
-          continue;
+        const bool one_letter = IsOneLetter(designation);
+        if (reading_ == Reading::kText &&
+            (after_number ? IsLitres(designation)
+                          : one_letter && text_[pos] != designation[0])) {
+          continue;  // "12 L di acqua"; documents write "L." in capitals
         }
         const std::size_t size = WordAt(text_, pos, designation);
         if (size > 0 && (!longest || pos + size > longest->end)) {
-          longest = Designation{pos + size, i};
+          longest = Designation{pos + size, i, one_letter};
         }
       }
     }
@@ -317,6 +325,11 @@ class AmountParser {
       if (separator == 0 || locale_groups_with_space_) {
         kind = Grouping::kSpace;
         if (separator == 0) separator = SpaceSeparatorAt(text_, pos);
+        // "L. 1⏎500 000": a line broken where a space groups.
+        if (separator == 0 && reading_ == Reading::kText) {
+          separator = Skip(pos) - pos;
+          if (separator > 0 && grouping == Grouping::kLocale) separator = 0;
+        }
       }
       if (separator == 0 || !IsDigitAt(text_, pos + separator)) break;
       run = DigitsFrom(pos + separator);

@@ -20,8 +20,20 @@ namespace {
 
 using Way = TextSigns::Way;
 
+// The lire's designations, and in running text the diminutive too: "50
+// lirette".
+constexpr auto kLireInText = [] {
+  std::array<std::string_view, std::size(kLireDesignations) + 1> all{};
+  std::copy(std::begin(kLireDesignations), std::end(kLireDesignations),
+            all.begin());
+  all.back() = "lirette";
+  return all;
+}();
+constexpr CurrencyWords kLireTextWords{.designations = kLireInText};
+
 // Both currencies, in the order of `CurrencyOf`.
-constexpr std::array<CurrencyWords, 2> kCurrencies = {kEuroWords, kLireWords};
+constexpr std::array<CurrencyWords, 2> kCurrencies = {kEuroWords,
+                                                      kLireTextWords};
 constexpr std::array<CurrencyWords, 1> kEuroOnly = {kEuroWords};
 
 Field CurrencyOf(std::size_t index) {
@@ -81,12 +93,16 @@ std::size_t CharacterAt(std::string_view text, std::size_t pos) {
   return length;
 }
 
-// "lire", "lira" or "£", which other states' lire share; not "L." or "₤".
+// "lire", "lira", "lirette" or "£", which other states' lire share; not
+// "L." or "₤".
 bool IsBareLira(std::string_view designation) {
-  return (designation.size() == 4 &&
-          (FoldedPrefixAt(designation, 0, "lire") == 4 ||
-           FoldedPrefixAt(designation, 0, "lira") == 4)) ||
-         designation.starts_with("\u00A3");
+  for (std::string_view bare : {"lire", "lira", "lirette"}) {
+    if (designation.size() == bare.size() &&
+        FoldedPrefixAt(designation, 0, bare) == bare.size()) {
+      return true;
+    }
+  }
+  return designation.starts_with("\u00A3");
 }
 
 std::size_t AnyWordAt(std::string_view text, std::size_t pos,
@@ -255,7 +271,7 @@ class Scan {
     if (read.lone_article) return false;
     // "Fiat 1100 lire 21.740": the designation is the second number's.
     if (!read.designation_first &&
-        IsDigitAt(text_, SkipSpace(text_, read.designation_end))) {
+        IsDigitAt(text_, SkipBlanks(text_, read.designation_end))) {
       go_on = read.designation_begin;
       return false;
     }
@@ -569,7 +585,7 @@ class Scan {
     }
     if (close == 0 && !restated) return from;
     const std::array<CurrencyWords, 1> other = {
-        amount.currency == Field::Euro ? kLireWords : kEuroWords};
+        amount.currency == Field::Euro ? kLireTextWords : kEuroWords};
     std::size_t end = 0;
     for (Way way : {Way::kItalian, Way::kEnglish}) {
       const std::optional<AmountRead> read = ReadIn(at, way, other);

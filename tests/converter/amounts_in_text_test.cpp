@@ -95,6 +95,67 @@ INSTANTIATE_TEST_SUITE_P(
                  "euro 1.250 (L. 2.420.337,50) e euro 12,50 (L. 24.203,38); "
                  "L. 587.500 (\u20AC 303,42); euro 1.000,- (L. 1.936.270,00)",
                  &kEnglish},
+        TextCase{"OtherStatesLire",
+                 "18.000 lire libanesi, ventimila lire sterline; la lira "
+                 "turca: 42 lire; una lira a 7 corde, non vale una lira, un "
+                 "euro",
+                 "18.000 lire libanesi, ventimila lire sterline; la lira "
+                 "turca: 42 lire; una lira a 7 corde, non vale una lira, un "
+                 "euro"},
+        TextCase{"ItalianLireMarkedBesideOthers",
+                 "72 lire turche e 42 lire; L. 1.000",
+                 "72 lire turche e 42 lire (\u20AC 0,02); L. 1.000 (\u20AC "
+                 "0,52)"},
+        TextCase{"CitationsSizesAndClasses",
+                 "D.L. 18 del 2020, art. 3, L. 196, L. 5 dic. 2000, Euro 4, "
+                 "Euro 2016, L 120 x P 60, Taglia L 42, 20 lit. di latte; Fiat "
+                 "1100 lire 21.740",
+                 "D.L. 18 del 2020, art. 3, L. 196, L. 5 dic. 2000, Euro 4, "
+                 "Euro 2016, L 120 x P 60, Taglia L 42, 20 lit. di latte; Fiat "
+                 "1100 lire 21.740 (\u20AC 11,23)"},
+        TextCase{"WholeAmounts",
+                 "un milione e 300 mila euro; 2 miliardi 300 milioni di lire; "
+                 "2 mila 500 euro; lire 1 milione e mezzo; 5 euro e mezzo; 11 "
+                 "euro e 50; dodici euro e cinquanta; 5 euro e 20 persone; "
+                 "1.000.000 di lire; mezzo milione di lire",
+                 "un milione e 300 mila euro (L. 2.517.151.000,00); 2 miliardi "
+                 "300 milioni di lire (\u20AC 1.187.850,87); 2 mila 500 euro "
+                 "(L. 4.840.675,00); lire 1 milione e mezzo (\u20AC 774,69); 5 "
+                 "euro e mezzo (L. 10.649,49); 11 euro e 50 (L. 22.267,11); "
+                 "dodici euro e cinquanta (L. 24.203,38); 5 euro (L. 9.681,35) "
+                 "e 20 persone; 1.000.000 di lire (\u20AC 516,46); mezzo "
+                 "milione di lire (\u20AC 258,23)"},
+        TextCase{"Ranges",
+                 "1.000-2.000 lire, da 500 a 600 mila lire, L. "
+                 "800.000/900.000, euro 10/15, 2,3-2,4 \u20AC/l",
+                 "1.000-2.000 lire (\u20AC 0,52-1,03), da 500 a 600 mila lire "
+                 "(\u20AC 258,23-309,87), L. 800.000/900.000 (\u20AC "
+                 "413,17/464,81), euro 10/15 (L. 19.362,70/29.044,05), 2,3-2,4 "
+                 "\u20AC/l (L. 4.453,42-4.647,05)"},
+        TextCase{"AcrossLines",
+                 "lire   220.250\nmiliardi; 1,5\nmilioni di lire; L. 1\n500 "
+                 "000.",
+                 "lire   220.250\nmiliardi (\u20AC 113.749.632.024,46); "
+                 "1,5\nmilioni di lire (\u20AC 774,69); L. 1\n500 000 (\u20AC "
+                 "774,69)."},
+        TextCase{"EquivalentsAlreadyWritten",
+                 "lire 1.000.000 [\u20AC 516,46]; lire 1.000.000 (pari a "
+                 "\u20AC 516,46); lire 1.000.000 (\u20AC 516,46 circa); 150 "
+                 "lire (8 centesimi); lire 1.000.000,\npari a \u20AC 516,46",
+                 "lire 1.000.000 [\u20AC 516,46]; lire 1.000.000 (pari a "
+                 "\u20AC 516,46); lire 1.000.000 (\u20AC 516,46 circa); 150 "
+                 "lire (8 centesimi); lire 1.000.000,\npari a \u20AC 516,46"},
+        TextCase{"WhatStaysWithTheAmount",
+                 "euro 25.000.000 (euro venticinquemilioni/00); lire "
+                 "1.000.000.=; 10 euro/mese",
+                 "euro 25.000.000 (euro venticinquemilioni/00) (L. "
+                 "48.406.750.000,00); lire 1.000.000.= (\u20AC 516,46); 10 "
+                 "euro/mese (L. 19.362,70)"},
+        TextCase{"SmallForms",
+                 "Lit.. 50; \u20AC.3.030.000,00; 50 lirette; 1 euro e 55 cents",
+                 "Lit.. 50 (\u20AC 0,03); \u20AC.3.030.000,00 (L. "
+                 "5.866.898.100,00); 50 lirette (\u20AC 0,03); 1 euro e 55 "
+                 "cents (L. 3.001,22)"},
         TextCase{"NoEquivalentWhereNoneBelongs",
                  "Da 60 a 72 lire turche; una lira a 7 corde; 700-800 euro; 1 "
                  "milione 200 mila lire; di lire\n1.500 milioni; L. 241 del "
