@@ -130,8 +130,7 @@ class AmountParser {
       if (TakeCentsInWords(pos, read.amount, after_designation)) {
         read.lone_article = false;
       }
-    } else if (quantity.whole && after_designation && !quantity.scaled &&
-               reading_ == Reading::kText) {
+    } else if (quantity.whole && after_designation && !quantity.scaled) {
       TakeHalf(pos, read.amount);  // "5 euro e mezzo"
     }
     read.end = pos;
@@ -410,7 +409,7 @@ class AmountParser {
   }
 
   // " e cinquanta centesimi", " e 50 centesimi"; right after the
-  // currency's name, in running text, " e 50" and " e cinquanta" too, where
+  // currency's name " e 50" and " e cinquanta" too, and " e mezzo", where
   // no word follows ("11 euro e 50."; not "5 euro e 20 persone"). True when
   // taken.
   bool TakeCentsInWords(std::size_t& pos, DecimalAmount& amount,
@@ -418,12 +417,7 @@ class AmountParser {
     const std::size_t and_at = SkipBlanks(text_, pos);
     const std::size_t and_size = and_at > pos ? WordAt(text_, and_at, "e") : 0;
     const std::size_t number = SkipBlanks(text_, and_at + and_size);
-    if (and_size == 0 || number == and_at + and_size) {
-      if (after_designation && reading_ == Reading::kText) {
-        TakeHalf(pos, amount);
-      }
-      return false;
-    }
+    if (and_size == 0 || number == and_at + and_size) return false;
     std::uint64_t cents = 0;
     std::size_t end = number;
     if (const std::size_t digits = DigitsFrom(number); digits > 0) {
@@ -433,9 +427,7 @@ class AmountParser {
     } else {
       const std::optional<NumberWords> words = ReadNumberWords(text_, number);
       if (!words || words->value >= 100 || words->ends_in_scale) {
-        if (after_designation && reading_ == Reading::kText) {
-          TakeHalf(pos, amount);
-        }
+        if (after_designation) TakeHalf(pos, amount);
         return false;
       }
       cents = words->value;
@@ -444,8 +436,8 @@ class AmountParser {
     const std::size_t word = SkipBlanks(text_, end);
     std::size_t cent = word > end ? CentWordAt(text_, word) : 0;
     if (cent == 0) {
-      if (!after_designation || reading_ != Reading::kText ||
-          LetterAt(text_, word) || IsDigitAt(text_, word) ||
+      if (!after_designation || LetterAt(text_, word) ||
+          IsDigitAt(text_, word) ||
           ((PrefixAt(text_, end, ",") || PrefixAt(text_, end, ".")) &&
            IsDigitAt(text_, end + 1))) {
         return false;
