@@ -118,12 +118,33 @@ class AmountParser {
         const std::size_t word = Skip(at + di);
         if (word > at + di && DesignationOf(word, true)) at = word;
       }
+      // "35 centesimi di euro", "cinquanta centesimi di euro"
+      bool cents = false;
+      if (const std::size_t cent =
+              quantity.whole && !quantity.scaled ? CentWordAt(text_, at) : 0) {
+        const std::size_t di = Skip(at + cent);
+        const std::size_t of = WordAt(text_, di, "di");
+        const std::size_t word = Skip(di + of);
+        if (of > 0 && word > di + of) {
+          const auto designation = DesignationOf(word, true);
+          if (designation &&
+              currencies_[designation->currency].cents_in_words) {
+            at = word;
+            cents = true;
+          }
+        }
+      }
       if (const auto designation = DesignationOf(at, true)) {
         read.currency = designation->currency;
         read.designation_begin = at;
         read.designation_end = designation->end;
         pos = designation->end;
-        after_designation = true;
+        after_designation = !cents;
+        if (cents) {
+          read.amount.exponent -= 2;
+          quantity.whole = false;
+          read.lone_article = false;
+        }
       }
     }
     if (quantity.whole && CentsInWords(read.currency)) {

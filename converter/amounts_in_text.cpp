@@ -65,12 +65,12 @@ constexpr std::string_view kForeignLire[] = {
     "giordane",    "sudanese", "sudanesi"};
 
 // Words before an amount of the other currency that make it the first
-// one's equivalent: "lire 1.000.000, pari a € 516,46".
+// one's equivalent, "a" or "ad" after them or not: "lire 1.000.000, pari
+// a € 516,46", "(pari ad Euro 77,50)", "equivalenti a quasi 37 milioni di
+// euro".
 constexpr std::string_view kRestating[] = {
-    "pari a",           "corrispondenti a",
-    "corrispondente a", "equivalenti a",
-    "equivalente a",    "ossia",
-    "cio\xC3\xA8",      "circa"};
+    "pari",  "corrispondenti", "corrispondente", "equivalenti", "equivalente",
+    "ossia", "cio\xC3\xA8",    "ovvero",         "circa",       "quasi"};
 
 // The sign an equivalent is written with.
 std::string_view SignOf(Field currency) {
@@ -256,7 +256,7 @@ class Scan {
       return past;
     }
     std::size_t go_on = past;
-    if (!Accept(read, go_on)) return go_on;
+    if (!Accept(read, go_on) || RestatesAFigure(pos, read)) return go_on;
     found.push_back(Found(pos, read, candidate->way));
     // "L. 800.000/900.000", "euro 10/15": the same currency after the slash.
     if (read.designation_first && found.back().annotated_end == read.end) {
@@ -269,9 +269,12 @@ class Scan {
   // not, `go_on` is where the scan goes on.
   bool Accept(const AmountRead& read, std::size_t& go_on) {
     if (read.lone_article) return false;
-    // "Fiat 1100 lire 21.740": the designation is the second number's.
-    if (!read.designation_first &&
-        IsDigitAt(text_, SkipBlanks(text_, read.designation_end))) {
+    // "Fiat 1100 lire 21.740": the designation is the second number's,
+    // unless that one has its own ("2.000 lire 1,03 euro", "20 lire 1
+    // cent").
+    if (const std::size_t next = SkipBlanks(text_, read.designation_end);
+        !read.designation_first && IsDigitAt(text_, next) &&
+        !HasItsOwnDesignation(next)) {
       go_on = read.designation_begin;
       return false;
     }
@@ -279,9 +282,10 @@ class Scan {
         read.designation_begin, read.designation_end - read.designation_begin);
     if (CurrencyOf(*read.currency) == Field::Lire) {
       const std::size_t after = SkipSpace(text_, read.end);
+      // Its equivalent in euros, if the text gives one, goes with it.
       if (const std::size_t foreign = AnyWordAt(text_, after, kForeignLire)) {
         signs_.foreign_lira = true;
-        go_on = after + foreign;
+        go_on = EquivalentEnd(Field::Lire, after + foreign);
         return false;
       }
       if (IsBareLira(designation) && signs_.foreign_lira &&
@@ -294,11 +298,70 @@ class Scan {
           text_.substr(read.digits_begin, read.digits_end - read.digits_begin);
       if (digits.find('.') == std::string_view::npos && digits.size() > 4 &&
           digits[digits.size() - 4] == ',') {
+        go_on = std::max(go_on, EquivalentEnd(Field::Lire, read.end));
         return false;
       }
     }
     if (read.designation_first && IsCitation(read, designation)) return false;
     return EndsAnAmount(read.end);
+  }
+
+  // Whether the amount `read` at `begin` restates a figure of another unit
+  // just before it, as documents give foreign prices ("1 TL, ovvero circa 35
+  // centesimi di euro"), or is the unit of a rate ("0,585 sterline per 1
+  // euro").
+  bool RestatesAFigure(std::size_t begin, const AmountRead& read) const {
+    const bool one =
+        read.lone_article || (read.digits_end == read.digits_begin + 1 &&
+                              text_[read.digits_begin] == '1');
+    std::size_t at = begin;
+    bool restating = false;
+    for (;;) {
+      while (at > 0 && (text_[at - 1] == ' ' || text_[at - 1] == '\t')) --at;
+      const std::size_t word = WordBefore(at);
+      const std::string_view said = text_.substr(word, at - word);
+      const auto is = [&](std::string_view w) {
+        return said.size() == w.size() && FoldedPrefixAt(said, 0, w) > 0;
+      };
+      if (word == at ||
+          !(std::any_of(std::begin(kRestating), std::end(kRestating), is) ||
+            is("a") || is("ad") || (one && !restating && is("per")))) {
+        break;
+      }
+      restating = true;
+      at = word;
+    }
+    if (!restating) return false;
+    if (at > 0 && (text_[at - 1] == ',' || text_[at - 1] == '(')) --at;
+    while (at > 0 && text_[at - 1] == ' ') --at;
+    const std::size_t unit = WordBefore(at);
+    if (unit == at) return false;
+    at = unit;
+    while (at > 0 && text_[at - 1] == ' ') --at;
+    return at > 0 && IsDigit(text_[at - 1]);
+  }
+
+  // Where the word that ends at `end` begins: ASCII letters and any bytes
+  // beyond ASCII.
+  std::size_t WordBefore(std::size_t end) const {
+    while (end > 0) {
+      const char c = text_[end - 1];
+      if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+            static_cast<unsigned char>(c) >= 0x80)) {
+        break;
+      }
+      --end;
+    }
+    return end;
+  }
+
+  bool HasItsOwnDesignation(std::size_t pos) const {
+    for (Way way : {Way::kItalian, Way::kEnglish}) {
+      const std::optional<AmountRead> read = ReadIn(pos, way, kCurrencies);
+      if (read && read->currency && !read->designation_first) return true;
+    }
+    const std::size_t word = SkipBlanks(text_, NumberEnd(pos));
+    return CentWordAt(text_, word) > 0 || WordAt(text_, word, "cent") > 0;
   }
 
   // A law's number, a size or a championship, though it reads as an
@@ -520,7 +583,8 @@ class Scan {
                                       (signs_.way != Way::kUnknown ||
                                        Ahead(read.end).way != Way::kUnknown));
     amount.insert_at = InsertionAt(amount.end);
-    const std::size_t annotated = EquivalentEnd(amount, amount.insert_at);
+    const std::size_t annotated =
+        EquivalentEnd(amount.currency, amount.insert_at);
     amount.annotated_end =
         annotated == amount.insert_at ? amount.end : annotated;
     if (amount.currency == Field::Lire) {
@@ -560,52 +624,78 @@ class Scan {
       const std::size_t unit = WordEnd(end + 1);
       if (unit - end <= 8) end = unit;
     }
+    // "1.936,27 lire italiane"
+    if (const std::size_t italian =
+            WordAt(text_, SkipBlanks(text_, end), "italiane")) {
+      end = SkipBlanks(text_, end) + italian;
+    }
     return end;
   }
 
-  // Past the equivalent that follows `amount`: an amount of the other
-  // currency, in parentheses or brackets right after it, or after one of
-  // `kRestating`, on its line or the next ("(€ 516,46)", "[€ 516,46]",
-  // "(pari a € 516,46)", "(€ 516,46 circa)", ", pari a € 516,46", "(8
-  // centesimi)"), looked for from `from`. Else `from`.
-  std::size_t EquivalentEnd(const AmountInText& amount,
-                            std::size_t from) const {
+  // Past the equivalent that follows, from `from`, an amount of `currency`:
+  // an amount of the other currency in parentheses or brackets, or after
+  // "=" or one of `kRestating`, on its line or the next ("(€ 516,46)",
+  // "[€ 516,46]", "(pari ad Euro 77,50)", "(€ 516,46 circa)", ", pari a €
+  // 516,46", "1 EUR = 1936,27 ITL", "(8 centesimi)"); beside it with only
+  // blanks between, as tables set them ("2.000 lire 1,03 euro", "20 lire 1
+  // cent"); or one unit of it after "per", a rate ("1.936,27 lire per 1
+  // euro"). Else `from`.
+  std::size_t EquivalentEnd(Field currency, std::size_t from) const {
+    const std::size_t beside = SkipBlanks(text_, from);
     std::size_t at = SkipSpace(text_, from);
     char close = 0;
+    bool restated = false;
     if (at < text_.size() && (text_[at] == '(' || text_[at] == '[')) {
       close = text_[at] == '(' ? ')' : ']';
       at = SkipSpace(text_, at + 1);
-    } else if (at < text_.size() && text_[at] == ',') {
+    } else if (at < text_.size() && (text_[at] == ',' || text_[at] == '=')) {
+      restated = text_[at] == '=';
       at = SkipSpace(text_, at + 1);
     }
-    bool restated = false;
-    if (const std::size_t words = AnyWordAt(text_, at, kRestating)) {
+    while (const std::size_t words = AnyWordAt(text_, at, kRestating)) {
       restated = true;
       at = SkipSpace(text_, at + words);
+      if (const std::size_t to =
+              std::max(WordAt(text_, at, "ad"), WordAt(text_, at, "a"))) {
+        at = SkipSpace(text_, at + to);
+      }
     }
-    if (close == 0 && !restated) return from;
+    bool rate = false;
+    if (close == 0 && !restated && at == beside) {
+      if (const std::size_t per = WordAt(text_, at, "per")) {
+        rate = true;
+        at = SkipBlanks(text_, at + per);
+      }
+    }
+    if (close == 0 && !restated && !rate && (at != beside || at == from)) {
+      return from;
+    }
     const std::array<CurrencyWords, 1> other = {
-        amount.currency == Field::Euro ? kLireTextWords : kEuroWords};
+        currency == Field::Euro ? kLireTextWords : kEuroWords};
     std::size_t end = 0;
     for (Way way : {Way::kItalian, Way::kEnglish}) {
       const std::optional<AmountRead> read = ReadIn(at, way, other);
-      if (read && read->currency && !read->lone_article) {
-        end = read->end;
-        // A range's equivalent: "(L. 1.355.389,00-1.549.016,00)".
-        if (end < text_.size() && (text_[end] == '-' || text_[end] == '/') &&
-            IsDigitAt(text_, end + 1)) {
-          end = NumberEnd(end + 1);
-        }
-        break;
+      if (!read || !read->currency) continue;
+      const bool one =
+          read->lone_article || (read->digits_end == read->digits_begin + 1 &&
+                                 text_[read->digits_begin] == '1');
+      if (rate ? !one : read->lone_article) break;
+      end = read->end;
+      // A range's equivalent: "(L. 1.355.389,00-1.549.016,00)".
+      if (end < text_.size() && (text_[end] == '-' || text_[end] == '/') &&
+          IsDigitAt(text_, end + 1)) {
+        end = NumberEnd(end + 1);
       }
+      break;
     }
-    if (end == 0 && amount.currency == Field::Lire && IsDigitAt(text_, at)) {
-      // "150 lire (8 centesimi)"
-      std::size_t digits = NumberEnd(at);
+    if (end == 0 && currency == Field::Lire && !rate && IsDigitAt(text_, at)) {
+      // "150 lire (8 centesimi)", "20 lire 1 cent"
+      const std::size_t digits = NumberEnd(at);
       const std::size_t word = SkipBlanks(text_, digits);
       if (word > digits) {
-        if (const std::size_t cents = CentWordAt(text_, word))
-          end = word + cents;
+        const std::size_t cents =
+            std::max(CentWordAt(text_, word), WordAt(text_, word, "cent"));
+        if (cents > 0) end = word + cents;
       }
     }
     if (end == 0) return from;
@@ -755,7 +845,7 @@ void TextConverter::Convert(std::size_t stop) {
   }
   if (!converted.empty()) write_(converted);
   // A few bytes before what is left, for what the scan reads behind it.
-  constexpr std::size_t kContext = 32;
+  constexpr std::size_t kContext = 64;
   const std::size_t keep = std::min(scanned, kContext);
   pending_.erase(0, scanned - keep);
   context_ = keep;

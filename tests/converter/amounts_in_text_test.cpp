@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tests/converter/fake_view.h"
@@ -186,6 +190,88 @@ TEST(TextConverterTest, ALineOfAMegabyteIsCutWhereNoAmountIs) {
   converter.Finish();
   EXPECT_EQ(streamed, line + " (\u20AC 438,99)");
   EXPECT_LE(largest, TextConverter::kLongestLine + 4096);
+}
+
+// What `converted` inserts into `text`, by the position in `text`: each
+// insertion " (€ ...)" or " (L. ...)", its parentheses balanced.
+std::map<std::size_t, std::string> Insertions(std::string_view text,
+                                              std::string_view converted) {
+  std::map<std::size_t, std::string> found;
+  for (std::size_t i = 0, j = 0; j < converted.size();) {
+    const std::string_view rest = converted.substr(j);
+    if (rest.starts_with(" (\u20AC ") || rest.starts_with(" (L. ")) {
+      std::size_t end = 1;
+      for (int depth = 0; end < rest.size(); ++end) {
+        depth += rest[end] == '(' ? 1 : rest[end] == ')' ? -1 : 0;
+        if (depth == 0) break;
+      }
+      const std::string_view block = rest.substr(0, end + 1);
+      if (!text.substr(i).starts_with(block)) {
+        found[i] = std::string(block);
+        j += block.size();
+        continue;
+      }
+    }
+    ++i;
+    ++j;
+  }
+  return found;
+}
+
+std::string Unescaped(std::string_view line) {
+  std::string text;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '\\' && i + 1 < line.size() && line[i + 1] == 'n') {
+      text += '\n';
+      ++i;
+    } else {
+      text += line[i];
+    }
+  }
+  return text;
+}
+
+// The passages of tests/converter/data/passages.txt, each against what a
+// careful reader expects, and the figures the file's last line records.
+TEST(PassagesTest, RealDocumentsGetTheirEquivalentsAndNoneElse) {
+  constexpr std::string_view kPassages =
+#include "passages.inc"
+      ;
+  std::istringstream lines{std::string(kPassages)};
+  std::string line;
+  std::string text;
+  std::string recorded;
+  int passages = 0, sources = 0, amounts = 0, exact = 0, stray = 0, missed = 0;
+  std::string differing;  // the passages the program reads otherwise
+  while (std::getline(lines, line)) {
+    if (line.starts_with("@ ")) ++sources;
+    if (line.starts_with("= ")) recorded = line;
+    if (line.starts_with("< ")) text = Unescaped(line.substr(2));
+    if (!line.starts_with("> ")) continue;
+    ++passages;
+    const std::string expected = Unescaped(line.substr(2));
+    const std::string converted = WithEquivalents(text, kItalian);
+    // The text's own way of writing numbers, whatever the reader's.
+    EXPECT_EQ(WithEquivalents(text, kEnglish), converted) << text;
+    EXPECT_EQ(WithEquivalents(converted, kItalian), converted) << text;
+    const auto wanted = Insertions(text, expected);
+    const auto got = Insertions(text, converted);
+    amounts += static_cast<int>(wanted.size());
+    for (const auto& [at, insertion] : got) {
+      const auto it = wanted.find(at);
+      (it != wanted.end() && it->second == insertion ? exact : stray) += 1;
+    }
+    for (const auto& [at, insertion] : wanted) {
+      const auto it = got.find(at);
+      if (it == got.end() || it->second != insertion) ++missed;
+    }
+    if (converted != expected) differing += "\n  " + converted;
+  }
+  std::ostringstream figures;
+  figures << "= passages " << passages << " sources " << sources << " amounts "
+          << amounts << " exact " << exact << " stray " << stray << " missed "
+          << missed;
+  EXPECT_EQ(figures.str(), recorded) << "read otherwise:" << differing;
 }
 
 }  // namespace
