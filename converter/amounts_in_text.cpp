@@ -249,6 +249,10 @@ class Scan {
       return past;
     }
     const AmountRead& read = candidate->read;
+    // "dollaro/euro 1,0578": a ratio's unit, not the number's currency.
+    if (read.designation_first && pos > 0 && text_[pos - 1] == '/') {
+      return std::max(past, read.designation_end);
+    }
     if (!read.currency) {
       if (const std::optional<std::size_t> range = TryRange(pos, read, found)) {
         return *range;
