@@ -64,6 +64,11 @@ constexpr std::string_view kForeignLire[] = {
     "ottomana",    "ottomane", "palestinese", "palestinesi", "giordana",
     "giordane",    "sudanese", "sudanesi"};
 
+// After "lira" or "lire", the states whose lire were the Italian or at par.
+constexpr std::string_view kItalianLire[] = {"italiana",    "italiane",
+                                             "vaticana",    "vaticane",
+                                             "sammarinese", "sammarinesi"};
+
 // Words before an amount of the other currency that make it the first
 // one's equivalent, "a" or "ad" after them or not: "lire 1.000.000, pari
 // a € 516,46", "(pari ad Euro 77,50)", "equivalenti a quasi 37 milioni di
@@ -628,10 +633,10 @@ class Scan {
       const std::size_t unit = WordEnd(end + 1);
       if (unit - end <= 8) end = unit;
     }
-    // "1.936,27 lire italiane"
-    if (const std::size_t italian =
-            WordAt(text_, SkipBlanks(text_, end), "italiane")) {
-      end = SkipBlanks(text_, end) + italian;
+    // "1.936,27 lire italiane", "500 lire vaticane": the lira's state.
+    if (const std::size_t state =
+            AnyWordAt(text_, SkipBlanks(text_, end), kItalianLire)) {
+      end = SkipBlanks(text_, end) + state;
     }
     return end;
   }

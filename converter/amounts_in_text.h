@@ -95,9 +95,10 @@ std::string WithEquivalents(std::string_view text,
 
 // `WithEquivalents` over a text that arrives in pieces, with memory bounded
 // whatever the text's length: what is taken is converted up to the start of
-// its last whole line, which an amount begun before may run into; a line
-// longer than `kLongestLine` is converted up to `kLongestLine` bytes
-// before its end, so an amount shorter than that is never cut.
+// its last whole line, which an amount begun before may run into; of a line
+// longer than `kLongestLine`, all but its last `kLongestLine / 16` bytes
+// are converted, so an amount shorter than that is never cut, nor parted
+// from its equivalent.
 class TextConverter {
  public:
   static constexpr std::size_t kLongestLine = 1 << 20;
