@@ -82,6 +82,7 @@ class AmountParser {
 
   std::optional<AmountRead> Read(std::size_t pos, std::size_t* stopped_at) {
     AmountRead read;
+    start_ = pos;
     bool plus_minus = TakePlusMinus(text_, pos, read.amount.negative);
     if (const auto designation = DesignationOf(pos, false)) {
       read.currency = designation->currency;
@@ -112,9 +113,10 @@ class AmountParser {
       std::size_t at = Skip(pos);
       // "di" only before the designation: "1,5 milioni di euro", and after
       // digits of a million or more: "1.000.000 di lire".
-      if (const std::size_t di = quantity.scaled || quantity.millions
-                                     ? WordAt(text_, at, "di")
-                                     : 0) {
+      if (const std::size_t di =
+              quantity.scaled || (quantity.millions && at > pos)
+                  ? WordAt(text_, at, "di")
+                  : 0) {
         const std::size_t word = Skip(at + di);
         if (word > at + di && DesignationOf(word, true)) at = word;
       }
@@ -169,13 +171,19 @@ class AmountParser {
   };
 
   // `pos` past blanks and, in running text, one line break among them.
+  // An amount spans two lines at most, so that a stream need hold only a
+  // few lines to read it whole.
   std::size_t Skip(std::size_t pos) const {
     pos = SkipBlanks(text_, pos);
-    if (reading_ != Reading::kText) return pos;
+    if (reading_ != Reading::kText ||
+        text_.substr(start_, pos - start_).find('\n') != std::string::npos) {
+      return pos;
+    }
     const std::size_t at = pos;
     if (at < text_.size() && text_[at] == '\r') ++pos;
-    if (pos < text_.size() && text_[pos] == '\n')
+    if (pos < text_.size() && text_[pos] == '\n') {
       return SkipBlanks(text_, pos + 1);
+    }
     return at;
   }
 
@@ -220,7 +228,9 @@ class AmountParser {
                     Quantity& quantity) const {
     const std::size_t decimal =
         PrefixAt(text_, pos, conventions_.decimal_separator);
-    if (IsDigitAt(text_, pos) || (decimal && IsDigitAt(text_, pos + decimal))) {
+    // Running text writes "0,50", never ",50": a comma there ends a clause.
+    if (IsDigitAt(text_, pos) || (decimal && reading_ == Reading::kField &&
+                                  IsDigitAt(text_, pos + decimal))) {
       if (!ReadDigits(pos, amount, quantity)) return false;
       quantity.digits_end = pos;
       if (const int power = MultiplierAt(pos)) {
@@ -482,6 +492,7 @@ class AmountParser {
   bool locale_groups_with_space_;
   // The currency named before the number, while it is read.
   std::optional<std::size_t> known_currency_;
+  std::size_t start_ = 0;  // where the amount being read begins
   // Past what a malformed amount was read to.
   mutable std::size_t stopped_at_ = 0;
 };

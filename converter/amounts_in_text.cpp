@@ -188,7 +188,6 @@ class Scan {
     if (IsDigit(c)) return true;
     // A dash between digits is never a minus: "700-800 euro".
     if (c == '+' || c == '-') return pos == 0 || !IsDigit(text_[pos - 1]);
-    if (c == ',') return IsDigitAt(text_, pos + 1);
     if (LetterAt(text_, pos)) return !LetterBefore(text_, pos);
     // "€", "£" and "₤"; what else lies beyond ASCII the reading refuses.
     return static_cast<unsigned char>(c) >= 0x80;
@@ -271,7 +270,13 @@ class Scan {
     if (read.designation_first && found.back().annotated_end == read.end) {
       TakeSecondEnd(found, candidate->way);
     }
-    return found.back().annotated_end;
+    return ScanOnAfter(found.back());
+  }
+
+  // Where the scan goes on after an amount: past its equivalent, or past
+  // what stays with it.
+  static std::size_t ScanOnAfter(const AmountInText& amount) {
+    return std::max(amount.annotated_end, amount.insert_at);
   }
 
   // Whether `read`, with a designation, is an amount; when
@@ -471,6 +476,11 @@ class Scan {
   // date, which legal texts cite as "L. 241/1990" or "L. 12 agosto 2016".
   bool EndsAnAmount(std::size_t end) const {
     if (LetterAt(text_, end) || IsDigitAt(text_, end)) return false;
+    // "12€.50": digits again after the designation, a number half read.
+    if (end < text_.size() && (text_[end] == '.' || text_[end] == ',') &&
+        IsDigitAt(text_, end + 1)) {
+      return false;
+    }
     const std::size_t word = SkipBlanks(text_, end);
     return word == end || (AnyWordAt(text_, word, kMonths) == 0 &&
                            AnyWordAt(text_, word, kShortMonths) == 0);
@@ -525,11 +535,11 @@ class Scan {
     AmountInText high = Found(second, end->read, way);
     if (high.annotated_end != high.end) {
       found.push_back(std::move(high));  // its ends restated: as before
-      return found.back().annotated_end;
+      return ScanOnAfter(found.back());
     }
     found.push_back(std::move(start));
     found.push_back(std::move(high));
-    return found.back().annotated_end;
+    return ScanOnAfter(found.back());
   }
 
   // After "L. 800.000" of "L. 800.000/900.000", the range's other end.
@@ -552,8 +562,10 @@ class Scan {
     found.push_back(std::move(high));
   }
 
-  // Past the digits and separators between digits at `pos`.
+  // Past the digits and separators between digits at `pos`, and a sign
+  // before them.
   std::size_t NumberEnd(std::size_t pos) const {
+    if (pos < text_.size() && (text_[pos] == '-' || text_[pos] == '+')) ++pos;
     while (pos < text_.size()) {
       if (IsDigit(text_[pos])) {
         ++pos;
@@ -782,7 +794,7 @@ bool Splice(std::string_view text, const std::vector<AmountInText>& found,
     }
     converted += *equivalent;
   }
-  converted.append(text, copied, upto - copied);
+  converted.append(text, copied, std::max(upto, copied) - copied);
   return all_converted;
 }
 
@@ -823,14 +835,14 @@ void TextConverter::Take(std::string_view piece) {
   // again.
   const std::size_t line_end = piece.rfind('\n');
   if (line_end != std::string_view::npos) {
-    // Up to the start of the last whole line: an amount begun before it
-    // may go on into it ("di lire\n1.500 milioni").
-    const std::size_t last = before + line_end;
-    const std::size_t previous =
-        last == 0 ? std::string::npos : pending_.rfind('\n', last - 1);
-    if (previous != std::string::npos && previous + 1 > context_) {
-      Convert(previous + 1);
+    // Up to the start of the last two whole lines: an amount begun before
+    // may go on into the next ("di lire\n1.500 milioni"), and its
+    // equivalent stand on the one after.
+    std::size_t stop = before + line_end;
+    for (int line = 0; line < 2 && stop != std::string::npos; ++line) {
+      stop = stop == 0 ? std::string::npos : pending_.rfind('\n', stop - 1);
     }
+    if (stop != std::string::npos && stop + 1 > context_) Convert(stop + 1);
   }
   if (pending_.size() > kLongestLine + context_) {
     Convert(pending_.size() - kLongestLine / 16);

@@ -95,7 +95,8 @@ std::string WithEquivalents(std::string_view text,
 
 // `WithEquivalents` over a text that arrives in pieces, with memory bounded
 // whatever the text's length: what is taken is converted up to the start of
-// its last whole line, which an amount begun before may run into; of a line
+// its last two whole lines, which an amount begun before may run into (it
+// spans two lines at most) and its equivalent stand on; of a line
 // longer than `kLongestLine`, all but its last `kLongestLine / 16` bytes
 // are converted, so an amount shorter than that is never cut, nor parted
 // from its equivalent.
