@@ -230,8 +230,13 @@ class Scan {
     }
     if (read->currency == 0 && WayOf(*read) == Way::kUnknown &&
         EuroWay(read->end) == Way::kEnglish) {
+      const std::size_t italian_end = read->end;
       read = ReadIn(pos, Way::kEnglish, kEuroOnly);
-      if (!read) return std::nullopt;
+      if (!read) {
+        // Not an amount either way: the scan goes on past both readings.
+        if (stopped_at) *stopped_at = std::max(*stopped_at, italian_end);
+        return std::nullopt;
+      }
       return Candidate{*read, Way::kEnglish};
     }
     return Candidate{*read, Way::kItalian};
@@ -331,7 +336,10 @@ class Scan {
     std::size_t at = begin;
     bool restating = false;
     for (;;) {
+      // Words stand apart: "ossia2.000" is no restating.
+      const std::size_t word_end = at;
       while (at > 0 && (text_[at - 1] == ' ' || text_[at - 1] == '\t')) --at;
+      if (at == word_end) break;
       const std::size_t word = WordBefore(at);
       const std::string_view said = text_.substr(word, at - word);
       const auto is = [&](std::string_view w) {
