@@ -107,9 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "turca: 42 lire; una lira a 7 corde, non vale una lira, un "
                  "euro"},
         TextCase{"ItalianLireMarkedBesideOthers",
-                 "72 lire turche e 42 lire; L. 1.000",
+                 "72 lire turche e 42 lire; L. 1.000; 500 lire vaticane",
                  "72 lire turche e 42 lire (\u20AC 0,02); L. 1.000 (\u20AC "
-                 "0,52)"},
+                 "0,52); 500 lire vaticane (\u20AC 0,26)"},
         TextCase{"CitationsSizesAndClasses",
                  "D.L. 18 del 2020, art. 3, L. 196, L. 5 dic. 2000, Euro 4, "
                  "Euro 2016, L 120 x P 60, Taglia L 42, 20 lit. di latte; Fiat "
@@ -145,10 +145,14 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"EquivalentsAlreadyWritten",
                  "lire 1.000.000 [\u20AC 516,46]; lire 1.000.000 (pari a "
                  "\u20AC 516,46); lire 1.000.000 (\u20AC 516,46 circa); 150 "
-                 "lire (8 centesimi); lire 1.000.000,\npari a \u20AC 516,46",
+                 "lire (8 centesimi); lire 1.000.000,\npari a \u20AC 516,46; "
+                 "1 EUR = 1936,27 ITL; 2.000 lire 1,03 euro; 0,585 sterline "
+                 "per 1 euro",
                  "lire 1.000.000 [\u20AC 516,46]; lire 1.000.000 (pari a "
                  "\u20AC 516,46); lire 1.000.000 (\u20AC 516,46 circa); 150 "
-                 "lire (8 centesimi); lire 1.000.000,\npari a \u20AC 516,46"},
+                 "lire (8 centesimi); lire 1.000.000,\npari a \u20AC 516,46; "
+                 "1 EUR = 1936,27 ITL; 2.000 lire 1,03 euro; 0,585 sterline "
+                 "per 1 euro"},
         TextCase{"WhatStaysWithTheAmount",
                  "euro 25.000.000 (euro venticinquemilioni/00); lire "
                  "1.000.000.=; 10 euro/mese",
