@@ -258,8 +258,10 @@ class Scan {
       return past;
     }
     const AmountRead& read = candidate->read;
-    // "dollaro/euro 1,0578": a ratio's unit, not the number's currency.
-    if (read.designation_first && pos > 0 && text_[pos - 1] == '/') {
+    // "dollaro/euro 1,0578": a ratio's unit, not the number's currency;
+    // "EUR ITL", a table's heads.
+    if (read.designation_first &&
+        ((pos > 0 && text_[pos - 1] == '/') || AfterADesignation(pos))) {
       return std::max(past, read.designation_end);
     }
     if (!read.currency) {
@@ -335,6 +337,20 @@ class Scan {
                               text_[read.digits_begin] == '1');
     std::size_t at = begin;
     bool restating = false;
+    // "1 GBP\n= 1,1489 EUR"
+    std::size_t equals = begin;
+    while (equals > 0 && std::string_view(" \t\r\n").find(text_[equals - 1]) !=
+                             std::string_view::npos) {
+      --equals;
+    }
+    if (equals > 0 && equals < begin && text_[equals - 1] == '=') {
+      restating = true;
+      at = equals - 1;
+      while (at > 0 && std::string_view(" \t\r\n").find(text_[at - 1]) !=
+                           std::string_view::npos) {
+        --at;
+      }
+    }
     for (;;) {
       // Words stand apart: "ossia2.000" is no restating.
       const std::size_t word_end = at;
@@ -361,6 +377,31 @@ class Scan {
     at = unit;
     while (at > 0 && text_[at - 1] == ' ') --at;
     return at > 0 && IsDigit(text_[at - 1]);
+  }
+
+  // Whether a designation of either currency that follows no number ends,
+  // blanks after it, just before `pos` on its line.
+  bool AfterADesignation(std::size_t pos) const {
+    std::size_t end = pos;
+    while (end > 0 && (text_[end - 1] == ' ' || text_[end - 1] == '\t')) --end;
+    const std::size_t word = WordBefore(end);
+    if (end == pos || word == end) return false;
+    std::size_t before = word;
+    while (before > 0 &&
+           (text_[before - 1] == ' ' || text_[before - 1] == '\t')) {
+      --before;
+    }
+    if (before > 0 && IsDigit(text_[before - 1])) return false;
+    const std::string_view said = text_.substr(word, end - word);
+    for (const CurrencyWords& currency : kCurrencies) {
+      for (std::string_view designation : currency.designations) {
+        if (said.size() == designation.size() &&
+            FoldedPrefixAt(said, 0, designation) == said.size()) {
+          return true;
+        }
+      }
+    }
+    return false;
   }
 
   // Where the word that ends at `end` begins: ASCII letters and any bytes
@@ -626,10 +667,9 @@ class Scan {
         signs_.italian_lira = true;
       }
     }
-    // Lire are written the Italian way: their separators say so.
-    const Way said = amount.currency == Field::Euro ? WayOf(read)
-                     : separated                    ? Way::kItalian
-                                                    : Way::kUnknown;
+    // Lire are written the Italian way: a text that has them writes so.
+    const Way said =
+        amount.currency == Field::Euro ? WayOf(read) : Way::kItalian;
     // Looking ahead, the first way shown is the one wanted.
     if (said != Way::kUnknown &&
         !(looking_ahead_ && signs_.way != Way::kUnknown)) {
