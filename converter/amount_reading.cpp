@@ -193,16 +193,15 @@ class AmountParser {
     if (pos >= text_.size() || IsDigit(text_[pos])) return longest;
     for (std::size_t i = 0; i < currencies_.size(); ++i) {
       for (std::string_view designation : currencies_[i].designations) {
+        const std::size_t size = WordAt(text_, pos, designation);
+        if (size == 0 || (longest && pos + size <= longest->end)) continue;
         const bool one_letter = IsOneLetter(designation);
         if (reading_ == Reading::kText &&
             (after_number ? IsLitres(designation)
                           : one_letter && text_[pos] != designation[0])) {
           continue;  // "12 L di acqua"; documents write "L." in capitals
         }
-        const std::size_t size = WordAt(text_, pos, designation);
-        if (size > 0 && (!longest || pos + size > longest->end)) {
-          longest = Designation{pos + size, i, one_letter};
-        }
+        longest = Designation{pos + size, i, one_letter};
       }
     }
     return longest;

@@ -219,15 +219,19 @@ class Scan {
   // The amount at `pos` read as the text writes numbers: lire the Italian
   // way, euros the way their digits tell or else the text's.
   std::optional<Candidate> ReadAt(std::size_t pos, std::size_t* stopped_at) {
+    std::size_t italian_stop = pos;
     std::optional<AmountRead> read =
-        ReadIn(pos, Way::kItalian, kCurrencies, stopped_at);
-    if (!read) {
+        ReadIn(pos, Way::kItalian, kCurrencies, &italian_stop);
+    if (stopped_at) *stopped_at = std::max(*stopped_at, italian_stop);
+    // Only what read as far as a number can read the English way: a word
+    // that is no designation cannot.
+    if (!read && italian_stop > pos) {
       std::optional<AmountRead> english = ReadIn(pos, Way::kEnglish, kEuroOnly);
       if (english && english->currency && WayOf(*english) == Way::kEnglish) {
         return Candidate{*english, Way::kEnglish};
       }
-      return std::nullopt;
     }
+    if (!read) return std::nullopt;
     if (read->currency == 0 && WayOf(*read) == Way::kUnknown &&
         EuroWay(read->end) == Way::kEnglish) {
       const std::size_t italian_end = read->end;
