@@ -23,8 +23,11 @@ struct AmountInText {
   std::size_t end = 0;
   Field currency = Field::Euro;
   double value = 0;  // infinite when beyond the largest double
-  // Just past the equivalent that already follows it ("L. 1.000.000 (€
-  // 516,46)", "lire 1.000.000, pari a € 516,46"), or `end` when none does.
+  // Just past the equivalent that already follows it, or `end` when none
+  // does: in parentheses or brackets ("L. 1.000.000 (€ 516,46)", "(pari ad
+  // Euro 516,46)", "[€ 516,46]"), after "=", "pari a", "ossia" and the like
+  // on the line or the next, beside it in a table ("2.000 lire 1,03 euro"),
+  // or a rate's unit ("1.936,27 lire per 1 euro").
   std::size_t annotated_end = 0;
   // Where its equivalent goes: past a typewriter's ending or a unit that
   // stays with the amount ("euro 1.000,-", "10 euro/mese").
@@ -50,8 +53,9 @@ struct TextSigns {
 // Every amount in `text` that carries a designation of either currency,
 // left to right, read by the fields' grammar as documents write numbers,
 // not as the user's locale does: lire the Italian way; euros the way of the
-// text's last amount that only one way reads ("1.250,00", "12.50"), and
-// `locale`'s way only where the text has shown none. Running text differs
+// text's last amount that only one way reads ("1.250,00", "12.50", any
+// lire amount being Italian), or else of its next, and `locale`'s way only
+// where the text shows none. Running text differs
 // from a field: a designation is a whole word ("Legge 12", "Lotto 5"); a
 // line break may stand where a blank may; after a number "L" and "lit."
 // are litres; a decimal separator with no digit after it ends the number
@@ -62,8 +66,12 @@ struct TextSigns {
 // text that names one and has marked no amount as Italian), a law's number
 // or a date ("L. 241/1990", "L. 241 del 1990", "D.L. 18", "L. 5 dic.
 // 2000"), a size ("L 120 x P 60", "Taglia L 42"), an emission class or a
-// championship ("Euro 4", "Euro 2016"), an amount of the other currency
-// that follows another as its equivalent. Two numbers joined by a dash or a
+// championship ("Euro 4", "Euro 2016"), a ratio's unit ("dollaro/euro
+// 1,0578"), a table's heads ("EUR ITL"), a figure restating one of another
+// unit before it or a rate's unit ("1 TL, ovvero circa 35 centesimi di
+// euro", "0,585 sterline per 1 euro"), and an amount of the other currency
+// that follows another as its equivalent (`AmountInText::annotated_end`).
+// Two numbers joined by a dash or a
 // slash, or by "da ... a", with one designation are a range: two amounts,
 // the first marked. Linear in the text's length; any bytes (invalid UTF-8,
 // NUL); never throws but for memory.
