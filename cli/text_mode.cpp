@@ -50,6 +50,10 @@ int ConvertTexts(const std::vector<std::string_view>& files,
     if (out.failed()) break;
   }
   if (!FlushResults(out, err)) return kExitNotConverted;
+  // An amount found but beyond the range of a double has no equivalent.
+  if (status == kExitSuccess && !converter.all_converted()) {
+    return kExitNotConverted;
+  }
   return status;
 }
 

@@ -21,7 +21,9 @@ std::size_t DesignationAt(std::string_view text, std::size_t pos,
 
 // Where the grammar is read: a field's whole text, or an amount found in
 // running text, where a decimal separator must have digits after it ("lire
-// 850.000, la sanzione") and "L" after a number is more often litres.
+// 850.000, la sanzione"), "L" and "lit." after a number are more often
+// litres, and a line break may stand wherever a blank may, as fixed-width
+// texts break lines.
 enum class Reading { kField, kText };
 
 struct AmountRead {
@@ -30,6 +32,18 @@ struct AmountRead {
   // The currency whose designation the amount carries, as an index into
   // the currencies read with; nothing when it carries none.
   std::optional<std::size_t> currency;
+  // Where that designation stands, and whether before the number.
+  std::size_t designation_begin = 0;
+  std::size_t designation_end = 0;
+  bool designation_first = false;
+  // The first number's digits and separators ("1.250,00" of "euro 1.250,00
+  // (milleduecentocinquanta/00)"); empty for words.
+  std::size_t digits_begin = 0;
+  std::size_t digits_end = 0;
+  // The power of the multiplier after the digits: 3 for "500 mila".
+  int scale_power = 0;
+  // The number is only an article, "un", "una" or "uno", with no cents.
+  bool lone_article = false;
 };
 
 // Reads the amount that begins at `pos` by the grammar that number_text.h

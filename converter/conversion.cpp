@@ -143,11 +143,11 @@ ConvertedText ConvertText(std::string_view text, Field source,
                           const NumberConventions& conventions) {
   const std::optional<DecimalAmount> amount =
       ReadFieldAmount(text, FieldConventions(source, conventions));
-  if (!amount) return {.fault = ConversionFault::kNotANumber};
+  if (!amount) return {{}, ConversionFault::kNotANumber};
   const std::optional<DecimalAmount> converted =
       ConvertAmount(*amount, source, CurrencyFromDouble(kLirePerEuro));
-  if (!converted) return {.fault = ConversionFault::kBeyondRange};
-  return {.text = FormatAmount(*converted, AmountFormat, conventions)};
+  if (!converted) return {{}, ConversionFault::kBeyondRange};
+  return {FormatAmount(*converted, AmountFormat, conventions), std::nullopt};
 }
 
 }  // namespace eurolire

@@ -82,6 +82,11 @@ inline constexpr std::string_view AmountFormat = "##,##0.00";
 //    same amount in words in parentheses, as contracts write it ("100
 //    (cento) euro", "1.250,50 (milleduecentocinquanta/50)"), which must
 //    say the same amount, or the text is not a number;
+//  - after a whole amount that ends in a multiplier or a scale word, the
+//    smaller parts in digits, each with a smaller multiplier or, last,
+//    none, "e" before them or not: "1 milione 200 mila", "un milione e 300
+//    mila", "2 mila 500"; or "e mezzo"; "mezzo milione"; "di" before a
+//    designation after digits of a million or more ("1.000.000 di lire");
 //  - after words, optionally cents as cheques write them
 //    ("milleduecentocinquanta/50"), and "di" before a designation after a
 //    scale word ("un milione e mezzo di lire");
@@ -89,7 +94,9 @@ inline constexpr std::string_view AmountFormat = "##,##0.00";
 //    decimals and after its designation if it has one after it: "e", 1 or
 //    2 digits or words below cento, "centesimi" (or "centesimo"), blanks
 //    between: "dodici euro e cinquanta centesimi", "2 mila euro e 5
-//    centesimi", "euro quattromila e cinque centesimi".
+//    centesimi", "euro quattromila e cinque centesimi"; right after a
+//    designation after the number, also without "centesimi" ("11 euro e
+//    50") or "e mezzo" ("5 euro e mezzo"); "cents" for "centesimi".
 // Letters may not run on into letters ("12a", "12 euroo", "dodicimilla"),
 // and nothing else may stand after the amount: not an exponent, a radix
 // prefix, a trailing "+" or "-", two multipliers ("12 mila mila") or

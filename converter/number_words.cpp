@@ -258,7 +258,7 @@ class Reading {
 }  // namespace
 
 std::size_t CentWordAt(std::string_view text, std::size_t pos) {
-  for (std::string_view cent : {"centesimi", "centesimo"}) {
+  for (std::string_view cent : {"centesimi", "centesimo", "cents"}) {
     if (const std::size_t size = WordAt(text, pos, cent)) return size;
   }
   return 0;

@@ -41,7 +41,8 @@ struct NumberWords {
   bool ends_in_scale = false;
 };
 
-// The length of "centesimi" or "centesimo" at `pos`, as a whole word, or 0.
+// The length of "centesimi", "centesimo" or "cents" at `pos`, as a whole
+// word, or 0.
 std::size_t CentWordAt(std::string_view text, std::size_t pos);
 
 // Reads the number written in words that begins at `pos`, as far as the

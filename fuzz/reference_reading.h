@@ -116,6 +116,27 @@ inline bool PeelFront(std::string_view& text, std::string& sign,
 // Whether the number is in words: it starts as a number word does (its
 // first two letters suffice to set it apart from a designation or a stray
 // word), or words in parentheses follow its digits.
+// Forms of documents the core reads that this reading leaves open: parts
+// after a scale ("1 milione 200 mila", "2 mila 500"), "e mezzo", "mezzo
+// milione", cents after "euro e" without "centesimi", "cents", "centesimi
+// di euro".
+inline bool OpenForm(std::string_view text) {
+  std::string lower;
+  for (char ch : text) lower += Lower(ch);
+  for (std::string_view open :
+       {" e", "mezzo", "cents", "centesimi", "centesimo"}) {
+    if (lower.find(open) != std::string::npos) return true;
+  }
+  for (const Multiplier& multiplier : kMultipliers) {
+    const std::size_t at = lower.find(multiplier.word);
+    if (at != std::string::npos &&
+        lower.find_first_of("0123456789", at) != std::string::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
 inline bool InWords(std::string_view number, const NumberConventions& c) {
   const auto starts_so = [&](std::string_view word) {
     return word.size() >= 2 && number.size() >= 2 &&
@@ -168,6 +189,7 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
       return no_number;
     }
   }
+  if (OpenForm(text)) return unknown;
   bool designated_after = false;
   bool spaced = false;  // blanks before the designation after the number
   if (PeelDesignation(text, c.currency, false)) {
@@ -186,7 +208,6 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
     }
   }
   if (InWords(text, c)) return unknown;
-  if (di && power == 0) return no_number;
 
   // What is left must be digits, grouped where they group thousands by the
   // locale's separator or by spaces, one kind in a number, and at most one
@@ -248,6 +269,13 @@ inline ReferenceVerdict ReferenceReading(std::string_view text,
     fraction = tokens[i++].text;
   }
   if (i != tokens.size() || (integer.empty() && fraction.empty())) {
+    return no_number;
+  }
+  // "di" after a multiplier, or after a whole number of a million or more.
+  if (di && power == 0 &&
+      (point || integer.size() - std::min(integer.size(),
+                                          integer.find_first_not_of('0')) <
+                    7)) {
     return no_number;
   }
   // Cents in words follow no decimal separator: "3,00 euro e 5 centesimi"

@@ -4,9 +4,9 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "converter/amounts_in_text.h"
 #include "form/sound_conventions.h"
@@ -33,24 +33,25 @@ emscripten::val SoundConventions(std::string decimal_separator,
   return conventions;
 }
 
-// `text` in pieces that take turns, text and inserted equivalent, from the
-// text's start to its end: the page marks each insertion.
+// `text` with its equivalents, from the core, in pieces that take turns,
+// text and inserted equivalent, from the text's start to its end: the page
+// marks each insertion.
 emscripten::val Equivalents(std::string text, std::string decimal_separator,
                             std::string grouping_separator) {
   const eurolire::NumberConventions locale{std::move(decimal_separator),
                                            std::move(grouping_separator)};
+  std::vector<eurolire::InsertedSpan> inserted;
+  const std::string converted =
+      eurolire::WithEquivalents(text, locale, &inserted);
   emscripten::val pieces = emscripten::val::array();
   std::size_t copied = 0;
-  for (const eurolire::AmountInText& amount :
-       eurolire::FindAmounts(text, locale)) {
-    if (std::optional<std::string> equivalent =
-            eurolire::EquivalentOf(amount, locale)) {
-      pieces.call<void>("push", text.substr(copied, amount.end - copied));
-      pieces.call<void>("push", *equivalent);
-      copied = amount.end;
-    }
+  for (const eurolire::InsertedSpan& span : inserted) {
+    pieces.call<void>("push", converted.substr(copied, span.begin - copied));
+    pieces.call<void>("push",
+                      converted.substr(span.begin, span.end - span.begin));
+    copied = span.end;
   }
-  pieces.call<void>("push", text.substr(copied));
+  pieces.call<void>("push", converted.substr(copied));
   return pieces;
 }
 

@@ -53,6 +53,17 @@ expect filter 1 "$(printf '0,52\n\n1,00')" \
 grep -q 'riga 2: "12a"' "$scratch/err" || fail "filter: line 2 not named"
 [ "$(wc -l <"$scratch/err")" = 1 ] || fail "filter: not one message"
 
+# Whole texts are read as they write numbers, whatever the locale; an
+# amount beyond conversion leaves the text as it is, and status 1.
+printf 'Da 60 a 72 lire turche; una lira a 7 corde; 700-800 euro; 1 milione 200 mila lire; di lire\n1.500 milioni; L. 241 del 1990; nel 1997 lire 5.000; L. 150.000.000 (lire centocinquantamilioni); euro 1.000,-\n' >"$scratch/text"
+for lang in C it_IT.UTF-8 en_GB.UTF-8; do
+  expect "testo-$lang" 0 "$(printf 'Da 60 a 72 lire turche; una lira a 7 corde; 700-800 euro (L. 1.355.389,00-1.549.016,00); 1 milione 200 mila lire (€ 619,75); di lire\n1.500 milioni (€ 774.685,35); L. 241 del 1990; nel 1997 lire 5.000 (€ 2,58); L. 150.000.000 (lire centocinquantamilioni) (€ 77.468,53); euro 1.000,- (L. 1.936.270,00)')" \
+    env LANG=$lang "$program" --testo "$scratch/text"
+done
+printf 'euro 1%0305d e L. 1\n' 0 >"$scratch/overflow"
+expect testo-overflow 1 "$(printf 'euro 1%0305d e L. 1 (€ 0,00)' 0)" \
+  "$program" --testo "$scratch/overflow"
+
 expect usage 2 "" env LANG=it_IT.UTF-8 "$program" --euro 1 --lire 2
 [ -s "$scratch/err" ] || fail "usage: no message"
 
