@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -331,7 +330,9 @@ TEST(CommandLineTest, TheHelpAndTheManualListEachOptionOfTheTableOnce) {
     if (line.starts_with("  -")) help_heads.push_back(line.substr(0, 21));
   }
   std::vector<std::string> manual_heads;
-  std::ifstream manual(EUROLIRE_MAN_PAGE);
+  std::istringstream manual(
+#include "manual_page.inc"
+  );
   bool in_options = false;
   for (std::string line; std::getline(manual, line);) {
     if (line.starts_with(".SH")) in_options = line == ".SH OPTIONS";

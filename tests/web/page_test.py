@@ -235,16 +235,30 @@ class PageCases:
                                  name == 'Euro' else ('0,00', '1'))
 
     def test_a_text_gets_its_equivalents_and_copia_copies_it(self):
-        for text, converted, marks in [
-                ('Il canone di lire 850.000 mensili, da L. 587.500 a L. '
-                 '2.350.000; art. 3 del 1997.\nPrezzo: euro 12,50 '
-                 '(dodici/50).',
-                 'Il canone di lire 850.000 (€ 438,99) mensili, da L. '
-                 '587.500 (€ 303,42) a L. 2.350.000 (€ 1.213,67); art. 3 '
-                 'del 1997.\nPrezzo: euro 12,50 (dodici/50) (L. 24.203,38).',
-                 4),
+        # A text is read as it writes numbers, whatever the browser's language.
+        careful = (
+            'Da 60 a 72 lire turche; una lira a 7 corde; 700-800 euro; '
+            '1 milione 200 mila lire; di lire\n1.500 milioni; L. 241 del '
+            '1990; nel 1997 lire 5.000; L. 150.000.000 (lire '
+            'centocinquantamilioni); euro 1.000,-',
+            'Da 60 a 72 lire turche; una lira a 7 corde; 700-800 euro (L. '
+            '1.355.389,00-1.549.016,00); 1 milione 200 mila lire (€ 619,75); '
+            'di lire\n1.500 milioni (€ 774.685,35); L. 241 del 1990; nel 1997 '
+            'lire 5.000 (€ 2,58); L. 150.000.000 (lire centocinquantamilioni) '
+            '(€ 77.468,53); euro 1.000,- (L. 1.936.270,00)', 6)
+        for language, (text, converted, marks) in [
+                ('it-IT',
+                 ('Il canone di lire 850.000 mensili, da L. 587.500 a L. '
+                  '2.350.000; art. 3 del 1997.\nPrezzo: euro 12,50 '
+                  '(dodici/50).',
+                  'Il canone di lire 850.000 (€ 438,99) mensili, da L. '
+                  '587.500 (€ 303,42) a L. 2.350.000 (€ 1.213,67); art. 3 '
+                  'del 1997.\nPrezzo: euro 12,50 (dodici/50) (L. 24.203,38).',
+                  4)),
+                ('it-IT', careful),
+                ('en-GB', careful),
         ]:
-            driver = self.open()
+            driver = self.open(language)
             # Closed at first, so that the page looks as it always has.
             self.assertFalse(driver.execute_script(
                 "return document.querySelector('#Texts details').open"))

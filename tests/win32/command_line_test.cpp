@@ -81,6 +81,18 @@ TEST_P(CommandLine, RunsInBothPrograms) {
   for (const std::wstring& p : g_programs) RunAndCheck(p, GetParam());
 }
 
+// A text is read as it writes numbers, whatever the user's locale.
+constexpr const char* kCarefulText =
+    "Da 60 a 72 lire turche; una lira a 7 corde; 700-800 euro; 1 milione 200 "
+    "mila lire; di lire\n1.500 milioni; L. 241 del 1990; nel 1997 lire 5.000; "
+    "L. 150.000.000 (lire centocinquantamilioni); euro 1.000,-\n";
+constexpr const char* kCarefulConverted =
+    "Da 60 a 72 lire turche; una lira a 7 corde; 700-800 euro (L. "
+    "1.355.389,00-1.549.016,00); 1 milione 200 mila lire (\u20AC 619,75); di "
+    "lire\n1.500 milioni (\u20AC 774.685,35); L. 241 del 1990; nel 1997 lire "
+    "5.000 (\u20AC 2,58); L. 150.000.000 (lire centocinquantamilioni) "
+    "(\u20AC 77.468,53); euro 1.000,- (L. 1.936.270,00)\n";
+
 INSTANTIATE_TEST_SUITE_P(
     ItalianLocale, CommandLine,
     ::testing::Values(
@@ -102,13 +114,21 @@ INSTANTIATE_TEST_SUITE_P(
         // A text keeps its own bytes and line endings.
         Case{"text", L"--testo", "lire 850.000\r\neuro 12,50\n", 0,
              "lire 850.000 (\u20AC 438,99)\r\neuro 12,50 (L. 24.203,38)\n",
-             false, false}));
-INSTANTIATE_TEST_SUITE_P(EnglishLocale, CommandLine,
-                         ::testing::Values(Case{"euro", L"--euro 12", "", 0,
-                                                "23,235.24\r\n", false, false},
-                                           Case{"sign", L"--euro \u20AC12.50",
-                                                "", 0, "24,203.38\r\n", false,
-                                                false}));
+             false, false},
+        Case{"careful_text", L"--testo", kCarefulText, 0, kCarefulConverted,
+             false, false},
+        // Every digit exact.
+        Case{"exact", L"--euro 51.645.689,98 99999999999999,99", "", 0,
+             "100.000.000.137,57\r\n193.626.999.999.999.980,64\r\n", false,
+             false}));
+INSTANTIATE_TEST_SUITE_P(
+    EnglishLocale, CommandLine,
+    ::testing::Values(Case{"euro", L"--euro 12", "", 0, "23,235.24\r\n", false,
+                           false},
+                      Case{"sign", L"--euro \u20AC12.50", "", 0,
+                           "24,203.38\r\n", false, false},
+                      Case{"careful_text", L"--testo", kCarefulText, 0,
+                           kCarefulConverted, false, false}));
 
 // eurolire.com in a console of its own: keys typed into it, what it shows
 // read back off the screen, where accented letters come out right only if
