@@ -71,6 +71,9 @@ constexpr std::string_view kItalianLire[] = {"italiana",    "italiane",
 constexpr std::string_view kRestating[] = {
     "pari",  "corrispondenti", "corrispondente", "equivalenti", "equivalente",
     "ossia", "cio\xC3\xA8",    "ovvero",         "circa",       "quasi"};
+// Of those, the ones that only approximate: after other words they may
+// bring another figure ("e il pranzo circa 10 euro").
+constexpr std::string_view kApproximating[] = {"circa", "quasi"};
 
 // The length of the UTF-8 character at `pos`, or 1 for a byte that begins
 // none, so that a scan never starts inside a character.
@@ -307,9 +310,18 @@ class Scan {
           !Ahead(read.end).italian_lira) {
         return false;
       }
-      // "L. 5,000": three decimals no lira ever had, an English thousand.
       const std::string_view digits =
           text_.substr(read.digits_begin, read.digits_end - read.digits_begin);
+      // "£" is the pound's sign too: lire where thousands are grouped the
+      // Italian way with no decimals ("£.135.591.388", "£ 8.000") or the
+      // text marks lire as Italian; not "£ 6" or "£ 2,80" in London.
+      if (designation.starts_with("\u00A3") &&
+          (digits.find('.') == std::string_view::npos ||
+           digits.find(',') != std::string_view::npos) &&
+          !signs_.italian_lira && !Ahead(read.end).italian_lira) {
+        return false;
+      }
+      // "L. 5,000": three decimals no lira ever had, an English thousand.
       if (digits.find('.') == std::string_view::npos && digits.size() > 4 &&
           digits[digits.size() - 4] == ',') {
         go_on = std::max(go_on, EquivalentEnd(Field::Lire, read.end));
@@ -693,6 +705,26 @@ class Scan {
 
   // Past the equivalent that follows, from `from`, an amount of `currency`:
   // an amount of the other currency in parentheses or brackets, or after
+  // Where a restating word proper ("pari", "ossia": not "circa") stands
+  // after at most four words and commas from `pos`, on its line or the
+  // next: "lire 5.000.000 annue, pari a € 2.582,28", "L. 12.000 IVA
+  // inclusa, pari a euro 6,20". Else 0.
+  std::size_t RestatingAfterWords(std::size_t pos) const {
+    for (int words = 0; words < 4; ++words) {
+      const std::size_t end = WordEnd(pos);
+      if (end == pos) return 0;
+      pos = SkipSpace(text_, end);
+      if (pos < text_.size() && text_[pos] == ',') {
+        pos = SkipSpace(text_, pos + 1);
+      }
+      if (AnyWordAt(text_, pos, kRestating) &&
+          !AnyWordAt(text_, pos, kApproximating)) {
+        return pos;
+      }
+    }
+    return 0;
+  }
+
   // "=" or one of `kRestating`, on its line or the next ("(€ 516,46)",
   // "[€ 516,46]", "(pari ad Euro 77,50)", "(€ 516,46 circa)", ", pari a €
   // 516,46", "1 EUR = 1936,27 ITL", "(8 centesimi)"); beside it with only
@@ -700,7 +732,7 @@ class Scan {
   // cent"); or one unit of it after "per", a rate ("1.936,27 lire per 1
   // euro"). Else `from`.
   std::size_t EquivalentEnd(Field currency, std::size_t from) const {
-    const std::size_t beside = SkipBlanks(text_, from);
+    std::size_t beside = SkipBlanks(text_, from);
     std::size_t at = SkipSpace(text_, from);
     char close = 0;
     bool restated = false;
@@ -710,6 +742,10 @@ class Scan {
     } else if (at < text_.size() && (text_[at] == ',' || text_[at] == '=')) {
       restated = text_[at] == '=';
       at = SkipSpace(text_, at + 1);
+    } else if (at == beside && at < text_.size() && text_[at] == '|') {
+      beside = at = SkipBlanks(text_, at + 1);  // the next column
+    } else if (const std::size_t restating = RestatingAfterWords(at)) {
+      at = restating;
     }
     while (const std::size_t words = AnyWordAt(text_, at, kRestating)) {
       restated = true;

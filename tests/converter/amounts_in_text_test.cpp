@@ -147,12 +147,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "\u20AC 516,46); lire 1.000.000 (\u20AC 516,46 circa); 150 "
                  "lire (8 centesimi); lire 1.000.000,\npari a \u20AC 516,46; "
                  "1 EUR = 1936,27 ITL; 2.000 lire 1,03 euro; 0,585 sterline "
-                 "per 1 euro",
+                 "per 1 euro; L. 12.000 IVA inclusa, pari a euro 6,20; Lire "
+                 "1.000 | Euro 0,52",
                  "lire 1.000.000 [\u20AC 516,46]; lire 1.000.000 (pari a "
                  "\u20AC 516,46); lire 1.000.000 (\u20AC 516,46 circa); 150 "
                  "lire (8 centesimi); lire 1.000.000,\npari a \u20AC 516,46; "
                  "1 EUR = 1936,27 ITL; 2.000 lire 1,03 euro; 0,585 sterline "
-                 "per 1 euro"},
+                 "per 1 euro; L. 12.000 IVA inclusa, pari a euro 6,20; Lire "
+                 "1.000 | Euro 0,52"},
+        TextCase{"PoundsAreNotLire",
+                 "a Londra la birra costa \u00A3 6, la metropolitana \u00A3 "
+                 "2,80",
+                 "a Londra la birra costa \u00A3 6, la metropolitana \u00A3 "
+                 "2,80"},
         TextCase{"WhatStaysWithTheAmount",
                  "euro 25.000.000 (euro venticinquemilioni/00); lire "
                  "1.000.000.=; 10 euro/mese",

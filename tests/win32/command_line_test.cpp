@@ -118,9 +118,17 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"careful_text", L"--testo", kCarefulText, 0, kCarefulConverted,
              false, false},
         // Every digit exact.
-        Case{"exact", L"--euro 51.645.689,98 99999999999999,99", "", 0,
-             "100.000.000.137,57\r\n193.626.999.999.999.980,64\r\n", false,
-             false}));
+        Case{"exact",
+             L"--euro 51.645.689,98 99999999999999,99 0,51645948137398", "", 0,
+             "100.000.000.137,57\r\n193.626.999.999.999.980,64\r\n1.000,00\r\n",
+             false, false},
+        Case{"exact_lire",
+             L"--lire \"lire 930.671.374.429.838\" 19.362.744.176 "
+             L"10000000000000000000000000",
+             "", 0,
+             "480.651.652.109,38\r\n10.000.022,81\r\n"
+             "5.164.568.990.894.864.869.052,35\r\n",
+             false, false}));
 INSTANTIATE_TEST_SUITE_P(
     EnglishLocale, CommandLine,
     ::testing::Values(Case{"euro", L"--euro 12", "", 0, "23,235.24\r\n", false,
