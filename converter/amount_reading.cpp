@@ -174,17 +174,12 @@ class AmountParser {
   // An amount spans two lines at most, so that a stream need hold only a
   // few lines to read it whole.
   std::size_t Skip(std::size_t pos) const {
-    pos = SkipBlanks(text_, pos);
+    const std::size_t blanks = SkipBlanks(text_, pos);
     if (reading_ != Reading::kText ||
-        text_.substr(start_, pos - start_).find('\n') != std::string::npos) {
-      return pos;
+        text_.substr(start_, blanks - start_).find('\n') != std::string::npos) {
+      return blanks;
     }
-    const std::size_t at = pos;
-    if (at < text_.size() && text_[at] == '\r') ++pos;
-    if (pos < text_.size() && text_[pos] == '\n') {
-      return SkipBlanks(text_, pos + 1);
-    }
-    return at;
+    return SkipBlanksAndABreak(text_, pos);
   }
 
   std::optional<Designation> DesignationOf(std::size_t pos,

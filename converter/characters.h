@@ -61,6 +61,16 @@ inline std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
   return pos;
 }
 
+// `pos` past blanks and one line break among them, as a fixed-width text
+// breaks a line wherever a blank may stand.
+inline std::size_t SkipBlanksAndABreak(std::string_view text, std::size_t pos) {
+  pos = SkipBlanks(text, pos);
+  std::size_t at = pos;
+  if (at < text.size() && text[at] == '\r') ++at;
+  if (at < text.size() && text[at] == '\n') return SkipBlanks(text, at + 1);
+  return pos;
+}
+
 // The length of a space that may group thousands at `pos` ("1 500 000"), or
 // 0: space, U+00A0, U+2007, U+2009 and U+202F.
 std::size_t SpaceSeparatorAt(std::string_view text, std::size_t pos);

@@ -111,15 +111,6 @@ std::size_t AnyWordAt(std::string_view text, std::size_t pos,
   return 0;
 }
 
-// `pos` past blanks and one line break among them.
-std::size_t SkipSpace(std::string_view text, std::size_t pos) {
-  pos = SkipBlanks(text, pos);
-  std::size_t at = pos;
-  if (at < text.size() && text[at] == '\r') ++at;
-  if (at < text.size() && text[at] == '\n') return SkipBlanks(text, at + 1);
-  return pos;
-}
-
 // Which way of writing numbers alone reads `digits` ("1.250,00", "12.50",
 // "1.000.000"), or kUnknown ("1.250", "1250"); "1.000,-" is Italian.
 Way WayOf(std::string_view digits, std::string_view after) {
@@ -298,7 +289,7 @@ class Scan {
     const std::string_view designation = text_.substr(
         read.designation_begin, read.designation_end - read.designation_begin);
     if (CurrencyOf(*read.currency) == Field::Lire) {
-      const std::size_t after = SkipSpace(text_, read.end);
+      const std::size_t after = SkipBlanksAndABreak(text_, read.end);
       // Its equivalent in euros, if the text gives one, goes with it.
       if (const std::size_t foreign = AnyWordAt(text_, after, kForeignLire)) {
         signs_.foreign_lira = true;
@@ -336,6 +327,15 @@ class Scan {
   // just before it, as documents give foreign prices ("1 TL, ovvero circa 35
   // centesimi di euro"), or is the unit of a rate ("0,585 sterline per 1
   // euro").
+  // Back from `pos` over blanks and line breaks.
+  std::size_t SpaceBefore(std::size_t pos) const {
+    while (pos > 0 && std::string_view(" \t\r\n").find(text_[pos - 1]) !=
+                          std::string_view::npos) {
+      --pos;
+    }
+    return pos;
+  }
+
   bool RestatesAFigure(std::size_t begin, const AmountRead& read) const {
     const bool one =
         read.lone_article || (read.digits_end == read.digits_begin + 1 &&
@@ -343,18 +343,10 @@ class Scan {
     std::size_t at = begin;
     bool restating = false;
     // "1 GBP\n= 1,1489 EUR"
-    std::size_t equals = begin;
-    while (equals > 0 && std::string_view(" \t\r\n").find(text_[equals - 1]) !=
-                             std::string_view::npos) {
-      --equals;
-    }
+    const std::size_t equals = SpaceBefore(begin);
     if (equals > 0 && equals < begin && text_[equals - 1] == '=') {
       restating = true;
-      at = equals - 1;
-      while (at > 0 && std::string_view(" \t\r\n").find(text_[at - 1]) !=
-                           std::string_view::npos) {
-        --at;
-      }
+      at = SpaceBefore(equals - 1);
     }
     for (;;) {
       // Words stand apart: "ossia2.000" is no restating.
@@ -713,9 +705,9 @@ class Scan {
     for (int words = 0; words < 4; ++words) {
       const std::size_t end = WordEnd(pos);
       if (end == pos) return 0;
-      pos = SkipSpace(text_, end);
+      pos = SkipBlanksAndABreak(text_, end);
       if (pos < text_.size() && text_[pos] == ',') {
-        pos = SkipSpace(text_, pos + 1);
+        pos = SkipBlanksAndABreak(text_, pos + 1);
       }
       if (AnyWordAt(text_, pos, kRestating) &&
           !AnyWordAt(text_, pos, kApproximating)) {
@@ -733,15 +725,15 @@ class Scan {
   // euro"). Else `from`.
   std::size_t EquivalentEnd(Field currency, std::size_t from) const {
     std::size_t beside = SkipBlanks(text_, from);
-    std::size_t at = SkipSpace(text_, from);
+    std::size_t at = SkipBlanksAndABreak(text_, from);
     char close = 0;
     bool restated = false;
     if (at < text_.size() && (text_[at] == '(' || text_[at] == '[')) {
       close = text_[at] == '(' ? ')' : ']';
-      at = SkipSpace(text_, at + 1);
+      at = SkipBlanksAndABreak(text_, at + 1);
     } else if (at < text_.size() && (text_[at] == ',' || text_[at] == '=')) {
       restated = text_[at] == '=';
-      at = SkipSpace(text_, at + 1);
+      at = SkipBlanksAndABreak(text_, at + 1);
     } else if (at == beside && at < text_.size() && text_[at] == '|') {
       beside = at = SkipBlanks(text_, at + 1);  // the next column
     } else if (const std::size_t restating = RestatingAfterWords(at)) {
@@ -749,10 +741,10 @@ class Scan {
     }
     while (const std::size_t words = AnyWordAt(text_, at, kRestating)) {
       restated = true;
-      at = SkipSpace(text_, at + words);
+      at = SkipBlanksAndABreak(text_, at + words);
       if (const std::size_t to =
               std::max(WordAt(text_, at, "ad"), WordAt(text_, at, "a"))) {
-        at = SkipSpace(text_, at + to);
+        at = SkipBlanksAndABreak(text_, at + to);
       }
     }
     bool rate = false;
